@@ -41,6 +41,11 @@ std::vector<std::string> SplitParagraphs(const std::string& Text) {
 // blanks before the first word of the paragraph stay.
 static void WrapParagraph(const TCanvas& Canvas, const std::string& P, std::int64_t Width,
                           std::vector<std::string>& Lines) {
+  // A paragraph that fits needs no walk (and a wide box no quadratic one).
+  if (Canvas.TextWidth(P) <= Width) {
+    Lines.push_back(P);
+    return;
+  }
   std::string Line;
   bool LineHasWord = false;
   std::size_t Pos = 0;

@@ -84,6 +84,7 @@ public:
   static void SetCanvasFactory(TCanvasFactory Factory);
 
 private:
+  friend class TBitmapCanvasAccess; // lets a backend canvas reach the pixel buffer
   int FWidth = 0;
   int FHeight = 0;
   std::vector<std::uint32_t> FPixels;
