@@ -21,8 +21,12 @@ const std::string EmptyCaption;
 TVXChartValue::TVXChartValue() = default;
 
 TVXChartValue::TVXChartValue(TCollection* Collection) : TGCollectionItem(Collection) {
-  if (const auto* Values = dynamic_cast<const TVXChartValues*>(Collection))
-    SetDimensionCount(Values->DimensionCount());
+  // The collection that is adding a value says so, which spares the type test on the
+  // hot path of appending.
+  const TVXChartValues* Values = TVXChartValues::AddingTo == Collection
+                                     ? TVXChartValues::AddingTo
+                                     : dynamic_cast<const TVXChartValues*>(Collection);
+  if (Values) SetDimensionCount(Values->DimensionCount());
 }
 
 TVXChartValue::~TVXChartValue() {
@@ -48,7 +52,10 @@ void TVXChartValue::SetDimensionCount(int Count) {
     throw ERangeError("Dimension count out of range (" + std::to_string(Count) + ")");
   if (Count == FDimensionCount) return;
   const int Keep = std::min(Count, int(FDimensionCount));
-  if (Count <= InlineNumbers) {
+  if (Count <= InlineNumbers && FDimensionCount <= InlineNumbers) {
+    for (int D = Keep; D < InlineNumbers; ++D)
+      FInline[D] = 0;
+  } else if (Count <= InlineNumbers) {
     double Numbers[InlineNumbers] = {0, 0};
     std::copy_n(NumberData(), Keep, Numbers);
     FreeNumbers();
