@@ -16,7 +16,21 @@ static_assert(sizeof(TVXChartValue) <= 56, "a chart value outgrew its 56 bytes")
 
 namespace {
 const std::string EmptyCaption;
+
+// The colour is worth storing only where the chart paints values in their own colours.
+bool IsColorStored(const TVXChartValue& Value) {
+  const TVXChartValues* Values = Value.ChartValues();
+  return Values && Values->Chart() && !Values->Chart()->Options().Contains(coColorEachPoint);
+}
 } // namespace
+
+VX_PUBLISHED(TVXChartValue, TGCollectionItem) {
+  P.String("Caption", &TVXChartValue::Caption, &TVXChartValue::SetCaption, "");
+  P.Color("Color", &TVXChartValue::Color, &TVXChartValue::SetColor).Stored(&IsColorStored);
+  P.Double("Value", &TVXChartValue::Value, &TVXChartValue::SetValue, 0.0);
+  P.Bool("Visible", &TVXChartValue::Visible, &TVXChartValue::SetVisible); // always written
+  P.Int("Tag", &TVXChartValue::Tag, &TVXChartValue::SetTag, 0);
+}
 
 TVXChartValue::TVXChartValue() = default;
 

@@ -9,6 +9,12 @@
 
 namespace vx {
 
+VX_PUBLISHED(TVXChartValues, TGCollection) {
+  P.Int("Limit", &TVXChartValues::Limit, &TVXChartValues::SetLimit, 0);
+  P.Bool("Sorted", &TVXChartValues::Sorted, &TVXChartValues::SetSorted, false);
+  P.Enum("SortOrder", &TVXChartValues::SortOrder, &TVXChartValues::SetSortOrder, soAscending);
+}
+
 TVXChartValues::TVXChartValues(TPersistent* AOwner, TVXChartValueClass ItemClass)
     : TGCollection(AOwner, ItemClass.ItemClass), FChart(dynamic_cast<IVXValuesOwner*>(AOwner)) {
   ResizeStatistics();
