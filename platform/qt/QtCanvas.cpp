@@ -1,20 +1,19 @@
-// TQtCanvas: state, lines, polygons, rectangles and the ellipse family.
+// TQtCanvas: state, lines, polygons and rectangles (the ellipse family is in
+// QtCanvasShapes.cpp, text in QtCanvasText.cpp, images in QtCanvasImage.cpp).
 //
 // Coordinates. The canvas speaks in the toolkit's terms: the integer point (x, y) is the
 // centre of pixel (x, y). Qt's raster engine puts pixel (x, y) at [x, x + 1] x [y, y + 1],
 // fills the pixels whose centres lie inside a shape, and draws a one-pixel line through
 // the pixels that contain the line at the centres of its major axis. So a shape without
 // outline goes to Qt as the area [L, R] x [T, B] (the pixels L .. R - 1), and outlines and
-// lines move by half a pixel onto the pixel centres (LineOffset). Qt's aliased ellipse,
-// which rounds its rectangle to integers itself, gets the integer box of the outline's
-// pixels (CurveOffset). Lines and the outlines of polygons and rectangles drawn with a
-// solid one-pixel pen are drawn segment by segment (ExactLine), each from its first pixel
-// up to, not including, its last, whichever way it runs.
+// lines move by half a pixel onto the pixel centres (LineOffset). Lines and the outlines
+// of polygons and rectangles drawn with a solid one-pixel pen are drawn segment by
+// segment (ExactLine), each from its first pixel up to, not including, its last,
+// whichever way it runs.
 //
 // Safety. Nothing far outside the device reaches QPainter: lines and polygons are clipped
-// in doubles to the device grown by the widest pen (SafeWindow), and an ellipse, arc or
-// rounded rectangle whose box does not fit that window is flattened into a polygon fine
-// enough for a quarter-pixel error and clipped the same way.
+// in doubles to the device grown by the widest pen (SafeWindow), rectangles are cut to the
+// device in 64-bit integers, and the ellipse family takes care of itself the same way.
 
 #include "platform/qt/QtCanvas.h"
 

@@ -88,8 +88,10 @@ private:
   detail::TDRect SafeWindow() const;
   // Offset of lines and outlines from the canvas's pixel-centre coordinates to Qt's.
   static constexpr double LineOffset() { return 0.5; }
-  // The same for Qt's ellipse curves, which round their box themselves when aliased.
-  double CurveOffset() const { return Antialiasing() ? 0.5 : 0.0; }
+  // The same for the curves of arcs, chords and pies drawn as Qt paths: a one-pixel
+  // aliased outline a 1/64 pixel less, where Qt's outline of a curve comes out most
+  // nearly symmetric.
+  double CurveOffset() const { return Antialiasing() || PenWidth() > 1 ? 0.5 : 0.5 - 1.0 / 64; }
   // Whether outlines are drawn line by line with ExactLine (a solid one-pixel pen without
   // antialiasing); other pens keep Qt's paths, whose dashes run on around corners.
   bool ExactOutline() const {
@@ -103,6 +105,9 @@ private:
   void FillArea(const detail::TRect64& R, const QBrush& Brush);
   void DrawPolyPoints(std::vector<QPointF>& Points, bool Closed, bool Outline, bool Fill);
   void DrawShape(const TRect& R, const TShapeArgs& Args);
+  // The shape as a Qt path in Box moved by S; Corner: how much smaller the corner ellipse
+  // of a rounded rectangle is than its pixel size.
+  void DrawShapePath(const detail::TDRect& Box, const TShapeArgs& Args, double S, double Corner);
   // An ellipse (corner size = box size) or a rounded rectangle, row by row.
   void DrawRoundSpans(const TRect& R, std::int64_t CornerWidth, std::int64_t CornerHeight,
                       bool Outline, bool Fill);

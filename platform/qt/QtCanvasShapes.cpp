@@ -136,19 +136,16 @@ void TQtCanvas::DrawShape(const TRect& R, const TShapeArgs& Args) {
     }
   }
   TDRect Box;
-  double Corner = 0; // how much smaller the corner ellipse is than its pixel size
   if (Outline) {
     const bool Inside = Pen().Style() == psInsideFrame && Args.Shape != TShape::Arc;
     const double Inset = Inside ? (PenWidth() - 1) / 2.0 : 0.0;
     Box = detail::Collapse(
         {R.Left + Inset, R.Top + Inset, R.Right - 1.0 - Inset, R.Bottom - 1.0 - Inset});
-    Corner = 1;
   } else {
     Box = {double(R.Left), double(R.Top), double(R.Right), double(R.Bottom)};
   }
   if (Args.Shape == TShape::Arc) FPainter.setBrush(Qt::NoBrush);
 
-  const double S = Outline ? CurveOffset() : 0.0;
   if (!SafeWindow().Contains(Box)) {
     std::vector<QPointF> Points;
     FlattenShape(Box, Args, Points);
@@ -156,6 +153,19 @@ void TQtCanvas::DrawShape(const TRect& R, const TShapeArgs& Args) {
     return;
   }
 
+  // Qt's outline of a curve can stray a pixel from its box: a one-pixel or inside-frame
+  // outline is held to the box, as the toolkit's shapes are.
+  const bool HoldToBox = Outline && (PenWidth() == 1 || Pen().Style() == psInsideFrame);
+  if (HoldToBox) {
+    FPainter.save();
+    FPainter.setClipRect(QRect(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top),
+                         Qt::IntersectClip);
+  }
+  DrawShapePath(Box, Args, Outline ? CurveOffset() : 0.0, Outline ? 1.0 : 0.0);
+  if (HoldToBox) FPainter.restore();
+}
+
+void TQtCanvas::DrawShapePath(const TDRect& Box, const TShapeArgs& Args, double S, double Corner) {
   const QRectF Q(Box.Left + S, Box.Top + S, Box.Right - Box.Left, Box.Bottom - Box.Top);
   switch (Args.Shape) {
   case TShape::Ellipse: {

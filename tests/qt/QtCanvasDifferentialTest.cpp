@@ -108,3 +108,33 @@ TEST(QtCanvasDifferential, RandomEllipsesAndRoundRectsFillTheirBoxSymmetrically)
 
 } // namespace
 } // namespace vx::qt::test
+
+namespace vx::qt::test {
+namespace {
+
+TEST(QtCanvasDifferential, RandomArcsChordsAndPiesStayInTheirBox) {
+  std::mt19937 Random(31);
+  std::uniform_int_distribution<int> Coord(0, N), Ray(-20, N + 20);
+  for (int I = 0; I < 300; ++I) {
+    int L = Coord(Random), T = Coord(Random), R = Coord(Random), B = Coord(Random);
+    if (R - L < 2 || B - T < 2) continue;
+    const int X3 = Ray(Random), Y3 = Ray(Random), X4 = Ray(Random), Y4 = Ray(Random);
+    TImageCanvas S(N, N);
+    if (I % 4 == 3) S.Canvas->Pen().SetStyle(psClear);
+    S.Canvas->Brush().SetColor(clRed);
+    const int Kind = I % 3;
+    if (Kind == 0)
+      S.Canvas->Arc(L, T, R, B, X3, Y3, X4, Y4);
+    else if (Kind == 1)
+      S.Canvas->Chord(L, T, R, B, X3, Y3, X4, Y4);
+    else
+      S.Canvas->Pie(L, T, R, B, X3, Y3, X4, Y4);
+    const TPixelSet Set = PixelsNot(S.Done());
+    EXPECT_TRUE(Minus(Set, Area(L, T, R, B)).empty())
+        << "kind " << Kind << " box " << L << "," << T << "," << R << "," << B
+        << Picture(S.Image, Area(L, T, R, B));
+  }
+}
+
+} // namespace
+} // namespace vx::qt::test
