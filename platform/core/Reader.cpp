@@ -83,8 +83,7 @@ public:
     return true;
   }
   bool key(string_t& Key) override {
-    if (!FKeys.back().insert(Key).second)
-      Fail(Where(false), "duplicate key \"" + Key + "\"");
+    if (!FKeys.back().insert(Key).second) Fail(Where(false), "duplicate key \"" + Key + "\"");
     FKeyPath.back() = Key;
     return true;
   }
@@ -117,8 +116,7 @@ private:
   std::string Where(bool WithLast) const {
     std::string P = "description";
     for (std::size_t I = 0; I + (WithLast ? 0 : 1) < FKeyPath.size(); ++I)
-      if (!FKeyPath[I].empty())
-        P += "." + FKeyPath[I];
+      if (!FKeyPath[I].empty()) P += "." + FKeyPath[I];
     return P;
   }
 
