@@ -7,7 +7,11 @@
 // Integer conventions: Rectangle(L, T, R, B) covers the pixels x in [L, R-1],
 // y in [T, B-1]; FillRect, Ellipse, RoundRect, Arc, Chord and Pie fit the same box; arcs run
 // counter-clockwise from the first radial point to the second; LineTo does not set its end
-// pixel.
+// pixel. Rectangle, RoundRect, Ellipse, Arc, Chord and Pie accept their corners in any
+// order (they are sorted first) and draw nothing when the box has no width or no height;
+// FillRect, FrameRect, TextRect, StretchDraw, CopyRect and DrawFocusRect take the rectangle
+// as given and draw nothing when it is empty or inverted. The public operations check
+// their arguments and never overflow; the Do... operations see only such checked input.
 
 #include "platform/core/GraphicsObjects.h"
 #include "platform/core/Types.h"
@@ -49,9 +53,22 @@ struct TTriVertex {
 
 enum TArcKind : std::uint8_t { akArc, akChord, akPie };
 
+/// Code points in UTF-8 text (every byte that is not a continuation byte counts).
+std::size_t CodePointCount(const std::string& Text);
+
+/// The fixed text metrics of the null and the recording canvas, so that layout can be
+/// tested without fonts: with em = |Font.Height| (0 counts as the default 11 pixels),
+/// every code point is max(1, round(0.6 em)) pixels wide and a line is
+/// max(1, round(1.2 em)) pixels high (halves rounded up). The default font (Height -11)
+/// gives 7 x 13 per character. Empty text is 0 wide and one line high. Style, face and
+/// orientation do not change the extent.
+TSize FixedTextExtent(const TFont& Font, const std::string& Text);
+
 class TCanvas : public TPersistent {
   VX_CLASS_NAME(TCanvas)
 public:
+  static constexpr int UnboundedExtent = 0x3FFFFFFF;
+
   TCanvas();
   ~TCanvas() override;
 
@@ -89,15 +106,23 @@ public:
   void FrameRect(const TRect& R);
 
   /// The top-left of the text cell at (X, Y); the font orientation turns the text
-  /// counter-clockwise around that point. Moves the pen position to the text's end.
+  /// counter-clockwise around that point. A brush other than bsClear paints the text
+  /// background. Moves the pen position to (X + TextWidth(Text), Y).
   void TextOut(int X, int Y, const std::string& Text);
-  /// TextOut clipped to R.
+  /// TextOut clipped to R; a brush other than bsClear first fills R (even for empty text).
   void TextRect(const TRect& R, int X, int Y, const std::string& Text);
   TSize TextExtent(const std::string& Text) const;
   int TextWidth(const std::string& Text) const { return TextExtent(Text).cx; }
   int TextHeight(const std::string& Text) const { return TextExtent(Text).cy; }
-  /// Draws Text into R with the DT_... flags and returns the height of the text drawn.
-  /// With DT_CALCRECT nothing is drawn and R receives the size the text needs.
+  /// Draws Text into R with the DT_... flags and returns the height of the text (lines
+  /// times line height). Built on DoTextExtent and DoTextOut only (DrawText.cpp), so every
+  /// backend lays text out alike: explicit line breaks (CR, LF, CR LF) unless
+  /// DT_SINGLELINE; DT_WORDBREAK breaks at blanks (a word wider than R stays whole);
+  /// DT_CENTER/DT_RIGHT per line; DT_VCENTER/DT_BOTTOM only with DT_SINGLELINE;
+  /// DT_END_ELLIPSIS cuts a line that is too wide and ends it in "..."; the text is
+  /// clipped to R unless DT_NOCLIP. With DT_CALCRECT nothing is drawn, R.Right becomes
+  /// R.Left + the widest line and R.Bottom R.Top + the height. '&' is drawn as it is
+  /// (no prefix processing) and tabs are not expanded.
   int DrawText(const std::string& Text, TRect& R, unsigned Format);
 
   /// Draws the graphic at its natural size with its top-left at (X, Y); nullptr or an
@@ -107,9 +132,10 @@ public:
   /// Copies SourceRect of Source (a canvas that draws on a bitmap) stretched onto Dest.
   void CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect);
 
-  /// The clip rectangle in force: the clip set by SetClipRect, or the whole surface.
+  /// The clip rectangle in force: the clip set by SetClipRect intersected with Bounds()
+  /// ((0, 0, 0, 0) when they do not overlap), or Bounds() without a clip.
   TRect ClipRect() const;
-  /// Restricts drawing to R (replacing any earlier clip).
+  /// Restricts drawing to R (replacing any earlier clip); an empty R lets nothing through.
   void SetClipRect(const TRect& R);
   /// Removes the clip: the whole surface can be drawn again.
   void RemoveClip();
@@ -120,10 +146,13 @@ public:
   /// Inverts a dotted frame; drawing the same rectangle twice removes it.
   void DrawFocusRect(const TRect& R);
 
-  /// Whether the font would be drawn with a scalable (TrueType-like) face that can be turned.
+  /// Whether the font would be drawn with a scalable (TrueType-like) face that can be
+  /// turned. The base answers false for the platform's bitmap faces ("MS Sans Serif",
+  /// "MS Serif", "System", "Terminal", "Fixedsys", "Courier", "Small Fonts", any case)
+  /// and true for every other name.
   virtual bool IsTrueTypeFont(const TFont& F) const;
-  /// The bounds of the surface (0, 0, width, height); the null canvas is unbounded
-  /// (a very large rectangle).
+  /// The bounds of the surface (0, 0, width, height); the null canvas is unbounded:
+  /// +-UnboundedExtent in each direction (its width still fits an int).
   virtual TRect Bounds() const;
   /// The bitmap this canvas draws on, if any (CopyRect reads from it).
   virtual const TBitmap* Bitmap() const { return nullptr; }
@@ -144,7 +173,7 @@ protected:
   virtual void DoArc(TArcKind Kind, const TRect& R, TPoint Start, TPoint End);
   /// Text at (X, Y) with the font's orientation; Clip restricts it (TextRect) when set.
   virtual void DoTextOut(int X, int Y, const std::string& Text, const TRect* Clip);
-  /// The unturned extent of Text in the current font.
+  /// The unturned extent of Text in the current font; empty text: width 0, one line high.
   virtual TSize DoTextExtent(const std::string& Text) const;
   virtual void DoDraw(int X, int Y, const TGraphic& Graphic);
   virtual void DoStretchDraw(const TRect& R, const TGraphic& Graphic);

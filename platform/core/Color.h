@@ -13,9 +13,15 @@ using TColor = std::int32_t;
 constexpr TColor RGB(int R, int G, int B) {
   return static_cast<TColor>((R & 0xFF) | ((G & 0xFF) << 8) | ((B & 0xFF) << 16));
 }
-constexpr int GetRValue(TColor C) { return C & 0xFF; }
-constexpr int GetGValue(TColor C) { return (C >> 8) & 0xFF; }
-constexpr int GetBValue(TColor C) { return (C >> 16) & 0xFF; }
+constexpr int GetRValue(TColor C) {
+  return C & 0xFF;
+}
+constexpr int GetGValue(TColor C) {
+  return (C >> 8) & 0xFF;
+}
+constexpr int GetBValue(TColor C) {
+  return (C >> 16) & 0xFF;
+}
 
 // Named RGB colours.
 constexpr TColor clBlack = 0x000000;
@@ -40,12 +46,15 @@ constexpr TColor clCream = 0xF0FBFF;
 constexpr TColor clMedGray = 0xA4A0A0;
 constexpr TColor clLtGray = 0xC0C0C0;
 constexpr TColor clDkGray = 0x808080;
-/// No colour at all (nothing is painted); also the "keep the palette colour" marker -1.
+/// No colour at all: a marker that the owner of the colour interprets (not an RGB value).
 constexpr TColor clNone = 0x1FFFFFFF;
+/// "Use the default": a marker (for a bitmap's transparent colour, its bottom-left pixel).
 constexpr TColor clDefault = 0x20000000;
 
 // System colours: high byte 0xFF, index in the low byte.
-constexpr TColor SystemColor(int Index) { return static_cast<TColor>(0xFF000000u | unsigned(Index)); }
+constexpr TColor SystemColor(int Index) {
+  return static_cast<TColor>(0xFF000000u | unsigned(Index));
+}
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor clBackground = SystemColor(1);
 constexpr TColor clActiveCaption = SystemColor(2);
@@ -71,17 +80,25 @@ constexpr TColor cl3DDkShadow = SystemColor(21);
 constexpr TColor cl3DLight = SystemColor(22);
 constexpr TColor clInfoText = SystemColor(23);
 constexpr TColor clInfoBk = SystemColor(24);
+constexpr TColor clHotLight = SystemColor(26);
+constexpr TColor clGradientActiveCaption = SystemColor(27);
+constexpr TColor clGradientInactiveCaption = SystemColor(28);
+constexpr TColor clMenuHighlight = SystemColor(29);
+constexpr TColor clMenuBar = SystemColor(30);
 
 /// True for a system colour (high byte 0xFF).
-constexpr bool IsSystemColor(TColor C) { return (static_cast<std::uint32_t>(C) >> 24) == 0xFF; }
+constexpr bool IsSystemColor(TColor C) {
+  return (static_cast<std::uint32_t>(C) >> 24) == 0xFF;
+}
 
-/// The RGB value of any colour: system colours through a fixed table (documented in
-/// Color.cpp), RGB colours unchanged (high byte cleared).
+/// The RGB value of any colour: every negative colour is a system colour, looked up by its
+/// low byte in a fixed table (Color.cpp; an unknown index gives black); any other colour
+/// keeps its low three bytes (so the markers clNone and clDefault give no meaningful RGB).
 TColor ColorToRGB(TColor C);
 
-/// The colour's name ("clRed", "clBtnFace") when it has one.
+/// The colour's name ("clRed", "clBtnFace", "clNone") when it has one.
 std::optional<std::string> ColorToIdent(TColor C);
-/// The colour of a name, or nothing for an unknown name.
+/// The colour of a name (compared without regard to case), or nothing for an unknown name.
 std::optional<TColor> IdentToColor(const std::string& Name);
 
 } // namespace vx

@@ -30,14 +30,18 @@ public:
   void SetOnChange(TNotifyEvent Handler) { FOnChange = std::move(Handler); }
 
 protected:
+  /// Fires OnChange with this graphic as sender.
   virtual void Changed();
+  /// Stores Transparent without notifying (for Assign); true when it changed.
+  bool StoreTransparent(bool Value);
 
 private:
   bool FTransparent = false;
   TNotifyEvent FOnChange;
 };
 
-/// Pixels are 0xAARRGGBB (not premultiplied), row by row from the top.
+/// Pixels are 0xAARRGGBB (not premultiplied), row by row from the top. Writing pixels
+/// (SetPixel, ScanLine, the canvas) fires no OnChange; resizing and Assign do.
 class TBitmap : public TGraphic {
   VX_CLASS_NAME(TBitmap)
 public:
@@ -47,26 +51,32 @@ public:
 
   int Width() const override { return FWidth; }
   int Height() const override { return FHeight; }
-  /// Resizes to Width x Height (negative sizes count as 0), filled white; the canvas is
-  /// recreated.
+  /// Resizes to Width x Height (negative sizes count as 0), filled opaque white; the
+  /// canvas is recreated. More than 2^28 pixels raise EInvalidOperation. Same size: no-op.
   void SetSize(int Width, int Height);
   void SetWidth(int Value) { SetSize(Value, FHeight); }
   void SetHeight(int Value) { SetSize(FWidth, Value); }
 
-  /// The canvas that draws on the pixels (created on first use by the registered factory).
+  /// The canvas that draws on the pixels (created on first use by the registered factory;
+  /// without one, a canvas that knows the bitmap but draws nothing).
   TCanvas& Canvas();
 
+  /// The pixels of one row; a row outside the bitmap raises ERangeError.
   std::uint32_t* ScanLine(int Row);
   const std::uint32_t* ScanLine(int Row) const;
-  /// The colour at (X, Y) as TColor; outside the bitmap clNone.
+  /// The colour at (X, Y) as TColor (alpha dropped); outside the bitmap clNone.
   TColor Pixel(int X, int Y) const;
+  /// Sets an opaque pixel of Color (system colours through ColorToRGB); outside: ignored.
   void SetPixel(int X, int Y, TColor Color);
   std::unique_ptr<TGraphic> Clone() const override;
 
-  /// The colour left out when Transparent: by default the bottom-left pixel.
+  /// The colour left out when Transparent: the colour set, or while it is clDefault the
+  /// bottom-left pixel (clNone for an empty bitmap).
   TColor TransparentColor() const;
   void SetTransparentColor(TColor Value);
 
+  /// Copies pixels, Transparent and TransparentColor of another bitmap (one OnChange, none
+  /// when equal); nullptr empties the bitmap; other sources raise EConvertError.
   void Assign(const TPersistent* Source) override;
 
   /// Creates the canvas of a bitmap; a backend registers its own. The default draws nothing.
@@ -74,7 +84,7 @@ public:
   static void SetCanvasFactory(TCanvasFactory Factory);
 
 private:
-  friend class TBitmapCanvasAccess;
+  friend class TBitmapCanvasAccess; // lets a backend canvas reach the pixel buffer
   int FWidth = 0;
   int FHeight = 0;
   std::vector<std::uint32_t> FPixels;
@@ -83,12 +93,15 @@ private:
 };
 
 /// Reads and writes one image file format (by lower-case extension without the dot).
+/// Read returns nullptr or throws for data it cannot decode; Write may be empty (read only).
 struct TGraphicCodec {
   std::string Extension;
   std::function<std::unique_ptr<TGraphic>(const std::vector<std::uint8_t>& Data)> Read;
   std::function<std::vector<std::uint8_t>(const TGraphic& Graphic)> Write;
 };
+/// Registers a codec; a later codec for the same extension replaces the earlier one.
 void RegisterGraphicCodec(TGraphicCodec Codec);
+/// The codec of an extension ("png", ".PNG" alike), or nullptr.
 const TGraphicCodec* FindGraphicCodec(const std::string& Extension);
 
 class TPicture : public TPersistent {
@@ -99,7 +112,8 @@ public:
 
   /// The graphic held, or nullptr.
   TGraphic* Graphic() const { return FGraphic.get(); }
-  /// Takes ownership; fires OnChange.
+  /// Takes ownership and fires OnChange; the picture also fires OnChange whenever the
+  /// graphic does (it takes over the graphic's OnChange).
   void SetGraphic(std::unique_ptr<TGraphic> Graphic);
   /// The graphic as a bitmap; a picture that holds none (or another kind) gets a bitmap
   /// (converted) and keeps it.
@@ -107,10 +121,14 @@ public:
   int Width() const { return FGraphic ? FGraphic->Width() : 0; }
   int Height() const { return FGraphic ? FGraphic->Height() : 0; }
 
-  /// Loads by the file's extension; throws Exception naming the file and the reason.
+  /// Loads by the file's extension. A missing or unreadable file, an extension without a
+  /// codec or data the codec refuses raise Exception naming the file and the reason; the
+  /// picture is then unchanged.
   void LoadFromFile(const std::string& FileName);
+  /// Saves through the codec of the extension; failures raise Exception like loading.
   void SaveToFile(const std::string& FileName) const;
 
+  /// From a picture or a graphic: holds a copy of its graphic; nullptr clears.
   void Assign(const TPersistent* Source) override;
 
   const TNotifyEvent& OnChange() const { return FOnChange; }

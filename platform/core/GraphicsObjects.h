@@ -38,7 +38,8 @@ enum TFontPitch : std::uint8_t { fpDefault, fpVariable, fpFixed };
 using TFontCharset = std::uint8_t;
 constexpr TFontCharset DEFAULT_CHARSET = 1;
 
-/// Base of pen, brush and font: OnChange fires once for every change of a property.
+/// Base of pen, brush and font: OnChange fires once for every change of a property and
+/// once for an Assign that changes anything; setting an equal value fires nothing.
 class TGraphicsObject : public TPersistent {
   VX_CLASS_NAME(TGraphicsObject)
 public:
@@ -64,8 +65,8 @@ public:
   TPenStyle Style() const { return FStyle; }
   void SetStyle(TPenStyle Value);
 
-  /// Copies colour, width and style from another pen (one OnChange); other sources go to
-  /// the inherited rules.
+  /// Copies colour, width and style from another pen (one OnChange, none when all are
+  /// equal); other sources go to the inherited rules.
   void Assign(const TPersistent* Source) override;
 
 private:
@@ -82,6 +83,7 @@ public:
   TBrushStyle Style() const { return FStyle; }
   void SetStyle(TBrushStyle Value);
 
+  /// Copies colour and style from another brush (one OnChange, none when both are equal).
   void Assign(const TPersistent* Source) override;
 
 private:
@@ -89,10 +91,12 @@ private:
   TBrushStyle FStyle = bsSolid;
 };
 
-/// A font. Size is in points, Height in pixels at 96 dpi: Height = -Size * 96 / 72 (a
-/// negative height means the character height without internal leading, as in the
-/// toolkit); setting one changes the other. Orientation turns the text counter-clockwise
-/// in tenths of a degree.
+/// A font. Size is in points, Height in pixels at 96 dpi; only the height is stored:
+/// Height = -MulDiv(Size, 96, 72) and Size = -MulDiv(Height, 72, 96), MulDiv rounding half
+/// away from zero (8 points <-> -11 pixels). A negative height is the character height
+/// without internal leading (a size in points); a positive one is the cell height with
+/// leading and reads back as a negative size, so SetSize and Size round-trip for both
+/// signs. Orientation turns the text counter-clockwise in tenths of a degree.
 class TFont : public TGraphicsObject {
   VX_CLASS_NAME(TFont)
 public:
@@ -100,8 +104,11 @@ public:
 
   const std::string& Name() const { return FName; }
   void SetName(const std::string& Value);
+  /// Points; derived from Height (see the class comment).
   int Size() const;
+  /// Sets Height to -MulDiv(Value, 96, 72); fires OnChange only when the height changes.
   void SetSize(int Value);
+  /// Pixels; negative: character height (em), positive: cell height, 0: the default height.
   int Height() const { return FHeight; }
   void SetHeight(int Value);
   TFontStyles Style() const { return FStyle; }
@@ -116,6 +123,8 @@ public:
   int Orientation() const { return FOrientation; }
   void SetOrientation(int Value);
 
+  /// Copies every attribute from another font (one OnChange, none when all are equal);
+  /// other sources go to the inherited rules.
   void Assign(const TPersistent* Source) override;
 
 private:

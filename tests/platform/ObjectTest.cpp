@@ -1,5 +1,5 @@
-#include "platform/core/Exceptions.h"
 #include "platform/core/Object.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/Set.h"
 
 #include <gtest/gtest.h>
