@@ -45,4 +45,29 @@ public:
   using Exception::Exception;
 };
 
+/// A component name that is not an identifier or clashes with a sibling's name.
+class EComponentError : public Exception {
+public:
+  using Exception::Exception;
+};
+
+/// A failure of writing or reading a stored description.
+class EFilerError : public Exception {
+public:
+  using Exception::Exception;
+};
+
+/// A stored description that cannot be read; the message starts with the path of the
+/// place ("Form1.Panel1.Font.Size: ...") and then gives the reason.
+class EReadError : public EFilerError {
+public:
+  using EFilerError::EFilerError;
+};
+
+/// An object tree that cannot be written (an unregistered class, an unnamed reference).
+class EWriteError : public EFilerError {
+public:
+  using EFilerError::EFilerError;
+};
+
 } // namespace vx

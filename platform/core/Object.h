@@ -20,8 +20,12 @@ public:
 /// Declares the class name of a class; put it first in the class body.
 #define VX_CLASS_NAME(Name)                                                                        \
 public:                                                                                            \
-  static constexpr const char* StaticClassName() { return #Name; }                                 \
-  const char* ClassName() const override { return #Name; }                                         \
+  static constexpr const char* StaticClassName() {                                                 \
+    return #Name;                                                                                  \
+  }                                                                                                \
+  const char* ClassName() const override {                                                         \
+    return #Name;                                                                                  \
+  }                                                                                                \
                                                                                                    \
 private:
 

@@ -8,17 +8,14 @@
 
 namespace vx {
 
-template <typename T, typename U>
-bool SetField(T& Field, U&& Value) {
+template <typename T, typename U> bool SetField(T& Field, U&& Value) {
   if constexpr (std::is_floating_point_v<T>) {
     // Numbers compare exactly; two NaNs count as equal so re-setting NaN is no change.
     const T V = static_cast<T>(Value);
-    if (Field == V || (std::isnan(Field) && std::isnan(V)))
-      return false;
+    if (Field == V || (std::isnan(Field) && std::isnan(V))) return false;
     Field = V;
   } else {
-    if (Field == Value)
-      return false;
+    if (Field == Value) return false;
     Field = std::forward<U>(Value);
   }
   return true;

@@ -7,8 +7,7 @@
 
 namespace vx {
 
-template <typename E>
-class TSet {
+template <typename E> class TSet {
 public:
   using Bits = std::uint32_t;
 

@@ -31,14 +31,20 @@ struct TRect {
   friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
 
-constexpr TPoint Point(int X, int Y) { return {X, Y}; }
-constexpr TRect Rect(int Left, int Top, int Right, int Bottom) { return {Left, Top, Right, Bottom}; }
+constexpr TPoint Point(int X, int Y) {
+  return {X, Y};
+}
+constexpr TRect Rect(int Left, int Top, int Right, int Bottom) {
+  return {Left, Top, Right, Bottom};
+}
 constexpr TRect Bounds(int Left, int Top, int Width, int Height) {
   return {Left, Top, Left + Width, Top + Height};
 }
 
 /// True when the rectangle covers no pixel (zero or negative width or height).
-constexpr bool IsRectEmpty(const TRect& R) { return R.Right <= R.Left || R.Bottom <= R.Top; }
+constexpr bool IsRectEmpty(const TRect& R) {
+  return R.Right <= R.Left || R.Bottom <= R.Top;
+}
 /// Half-open containment: the right and bottom edges are outside.
 constexpr bool PtInRect(const TRect& R, TPoint P) {
   return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom;
