@@ -333,7 +333,11 @@ void TVXCustomChart::SetVisible(bool Value) {
 
 void TVXCustomChart::SetPreview(bool Value) {
   if (!SetField(FPreview, Value)) return;
-  if (Value && FValues->Count() == 0) CreatePreviewValues();
+  if (Value && FValues->Count() == 0) {
+    // Inside a bracket, so that the sample values do not end the preview at once.
+    TUpdateGuard Guard(*this);
+    CreatePreviewValues();
+  }
 }
 
 void TVXCustomChart::SetSelectionColor(TColor Value) {
