@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -303,6 +304,18 @@ TEST_F(Streaming, DeepNestingIsRefused) {
     EXPECT_NE(std::string(E.what()).find("nests deeper than 64 levels"), std::string::npos)
         << E.what();
   }
+}
+
+TEST_F(Streaming, FileHelpersRoundTripAndReportMissingFiles) {
+  TTree T;
+  T.Panel->SetCaption("saved");
+  const std::string Path = ::testing::TempDir() + "vx_stream_test.json";
+  WriteComponentFile(*T.Form, Path);
+  auto Read = ReadComponentFile(Path);
+  EXPECT_EQ(static_cast<TTestPanel*>(Read->FindComponent("Panel1"))->Caption(), "saved");
+  std::remove(Path.c_str());
+  EXPECT_THROW(ReadComponentFile(Path), EReadError);
+  EXPECT_THROW(WriteComponentFile(*T.Form, "/nonexistent-dir/x.json"), EWriteError);
 }
 
 TEST_F(Streaming, WriterRefusesWhatCannotBeReadBack) {
