@@ -205,6 +205,11 @@ TEST_F(ChartFixture, GroupStyleSpreadsOverTheGroup) {
   EXPECT_TRUE(A.Options().Contains(coUseVerticalOffset));
   EXPECT_TRUE(B.Options().Contains(coUseVerticalOffset));
   EXPECT_FALSE(C.Options().Contains(coUseVerticalOffset));
+  // The offset counts only while the option is in.
+  B.SetOffsetVertical(2.5);
+  C.SetOffsetVertical(2.5);
+  EXPECT_EQ(B.GetVerticalOffset(), 2.5);
+  EXPECT_EQ(C.GetVerticalOffset(), 0.0);
 
   B.SetGroupStyle(gsNone);
   EXPECT_EQ(A.GroupStyle(), gsNone);
