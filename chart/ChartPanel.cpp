@@ -2,6 +2,7 @@
 
 #include "chart/Axis.h"
 #include "chart/Chart.h"
+#include "platform/core/Published.h"
 
 #include <vector>
 
@@ -116,5 +117,9 @@ void TVXCustomChartPanel::InvalidateLegend(TVXCustomChart* Chart) {
 void TVXCustomChartPanel::DoChange() {
   if (FOnChange) FOnChange(this);
 }
+
+// The panel's own published properties come with its layout and decorations; registered
+// here so that charts can refer to a panel in stored descriptions.
+VX_PUBLISHED(TVXCustomChartPanel, TComponent) {}
 
 } // namespace vx
