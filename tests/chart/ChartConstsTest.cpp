@@ -1,4 +1,5 @@
 #include "chart/ChartConsts.h"
+#include "chart/ChartEvents.h" // compiled here: the signatures have no source of their own
 
 #include <gtest/gtest.h>
 
