@@ -9,8 +9,7 @@
 namespace vx {
 
 TVXCustomChartPanel::TVXCustomChartPanel(TComponent* AOwner)
-    : TComponent(AOwner), FCharts(std::make_unique<TVXChartList>(this)),
-      FFont(std::make_unique<TFont>()) {
+    : TCustomPanel(AOwner), FCharts(std::make_unique<TVXChartList>(this)) {
   const auto MakeAxis = [this](TVXChartAxisLocation Location) {
     auto Axis = std::make_unique<TVXChartAxis>(this);
     Axis->SetLocation(Location);

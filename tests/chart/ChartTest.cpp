@@ -64,6 +64,16 @@ TEST_F(ChartFixture, ChartTakesThePanelFontAndSelectionColourWhenAttached) {
   EXPECT_EQ(Own.SelectionColor(), clFuchsia);
 }
 
+TEST(Chart, ChartOwnedByAControlTakesItsFontWithoutAttaching) {
+  TCustomControl Window;
+  Window.Font().SetName("Tahoma");
+  Window.Font().SetHeight(-20);
+  auto* Chart = new TProbeChart(&Window);
+  EXPECT_EQ(Chart->Font().Name(), "Tahoma");
+  EXPECT_EQ(Chart->Font().Height(), -20);
+  EXPECT_EQ(Chart->Parent(), nullptr);
+}
+
 TEST(Chart, DesignedChartStartsInPreviewWithSampleValues) {
   TComponent Form;
   Form.SetDesigning(true);
