@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace vx::qt::test {
@@ -124,6 +125,28 @@ TEST(ShapesPicture, BevelsAreLightOnTheUpperLeftAndDarkOnTheLowerRight) {
   if (const char* Write = std::getenv("VX_WRITE_DOCS"); Write && std::string(Write) == "1") {
     const std::string Path = std::string(VX_TEST_DATA_DIR) + "/../../docs/shapes.png";
     ASSERT_TRUE(Image.save(QString::fromStdString(Path), "PNG")) << Path;
+  }
+}
+
+// Shapes far larger than the device go through the backend's clipping: no crash, and a
+// shape that covers the whole device paints every pixel.
+TEST(ShapesPicture, HugeShapesAreClippedToTheDevice) {
+  constexpr int Max = std::numeric_limits<int>::max();
+  constexpr int Min = std::numeric_limits<int>::min();
+  for (int S = 0; S < ShapeStyleCount; ++S) {
+    const auto Style = static_cast<TVXShapeStyle>(S);
+    for (const TRect& R : {Rect(Min, Min, Max, Max), Rect(-100000, -100000, 100000, 100000),
+                           Rect(Max, 0, Min, 50)}) {
+      TImageCanvas Target(40, 30);
+      Target.Canvas->Brush().SetColor(clRed);
+      TRect Face;
+      DrawShape(*Target.Canvas, R, nullptr, Style, true, clBtnHighlight, clBtnShadow, 3, Face);
+      const QImage& Image = Target.Done();
+      if (R.Left == -100000 &&
+          (FlatShapeStyle(Style) == ssRectangle || FlatShapeStyle(Style) == ssEllipse)) {
+        EXPECT_EQ(PixelsOf(Image, ToRgb(clRed)).size(), 40u * 30u) << ShapeStyleName(Style);
+      }
+    }
   }
 }
 
