@@ -1,6 +1,7 @@
 #include "graphics/Text.h"
 
 #include "platform/core/MathUtils.h"
+#include "platform/core/TextCompare.h"
 
 #include <algorithm>
 #include <climits>
@@ -15,13 +16,6 @@ namespace {
 
 int ClampToInt(std::int64_t V) {
   return static_cast<int>(std::clamp<std::int64_t>(V, INT_MIN, INT_MAX));
-}
-
-bool SameTextAscii(const std::string& A, const std::string& B) {
-  return std::equal(A.begin(), A.end(), B.begin(), B.end(), [](char X, char Y) {
-    const auto Lower = [](char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C + 32) : C; };
-    return Lower(X) == Lower(Y);
-  });
 }
 
 bool IsBreakChar(char C) {
@@ -92,7 +86,7 @@ void SetFontAngle(TFont& Font, float Angle, const TCanvas* Measure) {
 
   TFont Turned;
   Turned.Assign(&Font);
-  if (SameTextAscii(Turned.Name(), "Default")) Turned.SetName(TFont().Name());
+  if (SameText(Turned.Name(), "Default")) Turned.SetName(TFont().Name());
   // Only scalable faces can be turned.
   if (!Measure->IsTrueTypeFont(Turned)) Turned.SetName("Arial");
   Turned.SetOrientation(static_cast<int>(Round(Tenths)));

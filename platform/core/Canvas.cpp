@@ -1,6 +1,7 @@
 #include "platform/core/Canvas.h"
 
 #include "platform/core/Graphic.h"
+#include "platform/core/TextCompare.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,15 +24,6 @@ TRect Normalized(int X1, int Y1, int X2, int Y2) {
 // Faces that are bitmap fonts on the platform and so cannot be turned.
 constexpr const char* BitmapFaces[] = {"MS Sans Serif", "MS Serif", "System",     "Terminal",
                                        "Fixedsys",      "Courier",  "Small Fonts"};
-
-bool SameText(const std::string& A, const char* B) {
-  std::size_t I = 0;
-  for (; I < A.size() && B[I] != '\0'; ++I)
-    if (std::tolower(static_cast<unsigned char>(A[I])) !=
-        std::tolower(static_cast<unsigned char>(B[I])))
-      return false;
-  return I == A.size() && B[I] == '\0';
-}
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "platform/core/Color.h"
+#include "platform/core/TextCompare.h"
 
 #include <array>
 #include <cctype>
@@ -107,15 +108,6 @@ constexpr TColorName ColorNames[] = {
     {clLtGray, "clLtGray"},
     {clDkGray, "clDkGray"},
 };
-
-bool SameText(const std::string& A, const char* B) {
-  std::size_t I = 0;
-  for (; I < A.size() && B[I] != '\0'; ++I)
-    if (std::tolower(static_cast<unsigned char>(A[I])) !=
-        std::tolower(static_cast<unsigned char>(B[I])))
-      return false;
-  return I == A.size() && B[I] == '\0';
-}
 
 } // namespace
 

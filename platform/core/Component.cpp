@@ -1,6 +1,7 @@
 #include "platform/core/Component.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/TextCompare.h"
 
 namespace vx {
 
@@ -15,17 +16,6 @@ bool IsValidIdent(const std::string& Name) {
   if (Name.empty()) return false;
   for (std::size_t I = 0; I < Name.size(); ++I)
     if (!IsIdentChar(Name[I], I == 0)) return false;
-  return true;
-}
-
-char Lower(char C) {
-  return (C >= 'A' && C <= 'Z') ? static_cast<char>(C - 'A' + 'a') : C;
-}
-
-bool SameName(const std::string& A, const std::string& B) {
-  if (A.size() != B.size()) return false;
-  for (std::size_t I = 0; I < A.size(); ++I)
-    if (Lower(A[I]) != Lower(B[I])) return false;
   return true;
 }
 
@@ -76,7 +66,7 @@ void TComponent::SetName(const std::string& NewName) {
 
 void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName,
                                 const std::string& NewName) {
-  if (NewName.empty() || SameName(CurName, NewName)) return;
+  if (NewName.empty() || SameText(CurName, NewName)) return;
   TComponent* Other = FindComponent(NewName);
   if (Other && Other != AComponent)
     throw EComponentError("A component named " + NewName + " already exists");
@@ -98,7 +88,7 @@ int TComponent::ComponentIndex() const {
 TComponent* TComponent::FindComponent(const std::string& AName) const {
   if (AName.empty()) return nullptr;
   for (TComponent* C : FComponents)
-    if (SameName(C->FName, AName)) return C;
+    if (SameText(C->FName, AName)) return C;
   return nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/core/Published.h"
 #include "platform/core/StreamValues.h"
 #include "platform/core/Streaming.h"
+#include "platform/core/TextCompare.h"
 #include "platform/core/UpdateGuard.h"
 
 #include <nlohmann/json.hpp>
@@ -21,17 +22,6 @@ namespace vx {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-bool SameName(std::string_view A, std::string_view B) {
-  if (A.size() != B.size()) return false;
-  for (std::size_t I = 0; I < A.size(); ++I) {
-    char CA = A[I], CB = B[I];
-    if (CA >= 'A' && CA <= 'Z') CA = static_cast<char>(CA - 'A' + 'a');
-    if (CB >= 'A' && CB <= 'Z') CB = static_cast<char>(CB - 'A' + 'a');
-    if (CA != CB) return false;
-  }
-  return true;
-}
 
 bool IsIdent(const std::string& S) {
   if (S.empty()) return false;
@@ -302,7 +292,7 @@ private:
       const TClassInfo& Info = ComponentClass(ClassIt->get<std::string>(), ChildPath);
       if (!FApply) {
         for (const auto& Sibling : ParentNode->Children)
-          if (!Name.empty() && SameName(Sibling->Name, Name))
+          if (!Name.empty() && SameText(Sibling->Name, Name))
             Fail(ChildPath, "a component named " + Name + " already exists");
         if (ParentNode->Existing) CheckNameFree(ParentNode->Existing, Name, nullptr, ChildPath);
         ParentNode->Children.push_back(
@@ -534,7 +524,7 @@ private:
 
   static const TNameNode* FindChild(const TNameNode& Node, const std::string& Name) {
     for (const auto& C : Node.Children)
-      if (SameName(C->Name, Name)) return C.get();
+      if (SameText(C->Name, Name)) return C.get();
     return nullptr;
   }
   static TTarget Walk(TTarget At, const std::vector<std::string>& Segs, std::size_t From) {
@@ -552,7 +542,7 @@ private:
   static TTarget Resolve(TTarget Root, const std::string& RootName,
                          const std::vector<std::string>& Segs) {
     if (TTarget T = Walk(Root, Segs, 0)) return T;
-    if (!RootName.empty() && SameName(RootName, Segs[0])) return Walk(Root, Segs, 1);
+    if (!RootName.empty() && SameText(RootName, Segs[0])) return Walk(Root, Segs, 1);
     return {};
   }
   TTarget ResolveAnywhere(TTarget Root, const std::string& RootName, const std::string& Ref) const {

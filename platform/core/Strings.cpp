@@ -1,27 +1,14 @@
 #include "platform/core/Strings.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/TextCompare.h"
 #include "platform/core/UpdateGuard.h"
 
 #include <algorithm>
 
 namespace vx {
 
-namespace {
-
-int CompareText(const std::string& A, const std::string& B) {
-  const std::size_t N = std::min(A.size(), B.size());
-  for (std::size_t I = 0; I < N; ++I) {
-    unsigned char CA = static_cast<unsigned char>(A[I]);
-    unsigned char CB = static_cast<unsigned char>(B[I]);
-    if (CA >= 'A' && CA <= 'Z') CA = static_cast<unsigned char>(CA - 'A' + 'a');
-    if (CB >= 'A' && CB <= 'Z') CB = static_cast<unsigned char>(CB - 'A' + 'a');
-    if (CA != CB) return CA < CB ? -1 : 1;
-  }
-  return A.size() == B.size() ? 0 : (A.size() < B.size() ? -1 : 1);
-}
-
-} // namespace
+namespace {} // namespace
 
 // --- TStrings ---
 
