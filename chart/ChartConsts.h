@@ -2,6 +2,7 @@
 // The enumerations and sets the whole chart library shares. Declaration order is binding:
 // values are stored and compared by ordinal, and bit n of a set stands for ordinal n.
 
+#include "platform/core/Published.h"
 #include "platform/core/Set.h"
 
 #include <cstdint>
@@ -49,6 +50,7 @@ enum TVXLegendTextStyle : std::uint8_t {
 
 /// The direction in which the drop shadow is offset.
 enum TVXShadowDirection : std::uint8_t { sdBottomRight, sdBottomLeft, sdTopRight, sdTopLeft };
+VX_ENUM_NAMES(TVXShadowDirection, "sdBottomRight", "sdBottomLeft", "sdTopRight", "sdTopLeft")
 
 /// How a layer places its picture.
 enum TImageMode : std::uint8_t {
@@ -62,6 +64,8 @@ enum TImageMode : std::uint8_t {
   imProportional,
   imProportionalCenter
 };
+VX_ENUM_NAMES(TImageMode, "imCenter", "imLeft", "imRight", "imTop", "imBottom", "imStretch", "imTile",
+              "imProportional", "imProportionalCenter")
 
 /// How a header or footer places its picture.
 enum TImageOption : std::uint8_t { ioCenter, ioStretch, ioProportional, ioTiled, ioTransparent };

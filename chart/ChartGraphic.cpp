@@ -3,6 +3,7 @@
 #include "graphics/Geometry.h"
 #include "platform/core/Graphic.h"
 #include "platform/core/Property.h"
+#include "platform/core/Published.h"
 
 #include <algorithm>
 #include <cmath>
@@ -175,5 +176,9 @@ TSize ProportionalFit(const TRect& R, int W, int H) {
   }
   return {ClampToInt(A), ClampToInt(B)};
 }
+
+// Visible is declared by each concrete decoration, at its place among the others.
+VX_PUBLISHED(TVXChartGraphic, TPersistent) {}
+VX_PUBLISHED(TVXChartGraphicArea, TVXChartGraphic) {}
 
 } // namespace vx

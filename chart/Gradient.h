@@ -24,7 +24,7 @@ public:
 
   /// Copies coarseness, colours and direction, then the inherited members.
   void Assign(const TPersistent* Source) override;
-  /// FillGradient with [StartColor, EndColor] in Direction.
+  /// FillGradient with [StartColor, EndColor] in Direction; leaves the canvas brush solid.
   void Draw(TCanvas& Canvas, const TRect& Rect) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "graphics/Geometry.h"
 #include "platform/core/Property.h"
+#include "platform/core/Published.h"
 
 #include <cstdint>
 
@@ -83,5 +84,8 @@ void TVXChartImageArea::Draw(TCanvas& Canvas, const TRect& Rect) {
   else
     Canvas.StretchDraw(I, Graphic);
 }
+
+// The picture and its options are published by the header, with its own setter.
+VX_PUBLISHED(TVXChartImageArea, TVXChartGraphicArea) {}
 
 } // namespace vx

@@ -2,6 +2,7 @@
 
 #include "graphics/Geometry.h"
 #include "platform/core/Property.h"
+#include "platform/core/Published.h"
 
 #include <cstdint>
 
@@ -85,6 +86,13 @@ void TVXChartShadow::Draw(TCanvas& Canvas, const TRect& Rect) {
   // The shadow has no bevel: a three-dimensional outline is drawn as its flat form.
   DrawShape(Canvas, GetShadowRect(Rect), nullptr, FlatShapeStyle(FShape), true, clBtnHighlight,
             clBtnShadow, 3, Face);
+}
+
+VX_PUBLISHED(TVXChartShadow, TVXChartGraphicArea) {
+  P.Object("Brush", [](const TVXChartShadow& S) -> const TBrush& { return S.Brush(); });
+  P.Enum("Direction", &TVXChartShadow::Direction, &TVXChartShadow::SetDirection, sdBottomRight);
+  P.Int("Size", &TVXChartShadow::Size, &TVXChartShadow::SetSize, 3);
+  P.Bool("Visible", &TVXChartShadow::Visible, &TVXChartShadow::SetVisible);
 }
 
 } // namespace vx

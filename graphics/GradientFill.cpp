@@ -12,9 +12,6 @@ namespace vx {
 
 namespace {
 
-constexpr std::array<const char*, 8> DirectionNames = {
-    "gdDownRight", "gdDown", "gdDownLeft", "gdRight", "gdLeft", "gdUpRight", "gdUp", "gdUpLeft"};
-
 // The running state of the band walk: the colour pair of the current segment, the colour
 // reached so far (real channels) and its change per band.
 class TBandColors {
@@ -130,7 +127,8 @@ void FillDiagonal(TCanvas& Canvas, const TRect& R, std::span<const TColor> Color
 } // namespace
 
 const char* GradientDirectionName(TGradientDirection Direction) {
-  return Direction < DirectionNames.size() ? DirectionNames[Direction] : "";
+  const auto Names = EnumInfoOf(Direction).Names;
+  return Direction < Names.size() ? Names[Direction] : "";
 }
 
 int ClampChannel(double X) {

@@ -6,6 +6,7 @@
 #include "graphics/Geometry.h"
 #include "platform/core/Canvas.h"
 #include "platform/core/Color.h"
+#include "platform/core/Published.h"
 
 #include <cstdint>
 #include <span>
@@ -24,6 +25,8 @@ enum TGradientDirection : std::uint8_t {
   gdUp,        ///< bands, first colour at the bottom, last at the top
   gdUpLeft     ///< diagonal, first colour bottom-right, second top-left
 };
+VX_ENUM_NAMES(TGradientDirection, "gdDownRight", "gdDown", "gdDownLeft", "gdRight", "gdLeft",
+              "gdUpRight", "gdUp", "gdUpLeft")
 
 /// The direction's identifier ("gdDownRight"); an unknown ordinal gives "".
 const char* GradientDirectionName(TGradientDirection Direction);

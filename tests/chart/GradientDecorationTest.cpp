@@ -49,7 +49,9 @@ TEST(ChartGradient, DrawIsFillGradientOfStartAndEndColour) {
     G.SetEndColor(clNavy);
     G.SetCoarseness(7);
     TRecordingCanvas Actual, Expected;
+    Actual.Brush().SetStyle(bsClear); // left behind by an earlier element
     G.Paint(Actual, Rect(5, 6, 120, 80));
+    EXPECT_EQ(Actual.Brush().Style(), bsSolid);
     const TColors Colors{clBtnFace, clNavy};
     FillGradient(Expected, Rect(5, 6, 120, 80), Colors, TGradientDirection(D), 7);
     EXPECT_FALSE(Actual.Commands().empty());
