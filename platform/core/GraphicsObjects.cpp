@@ -119,4 +119,17 @@ void TFont::Assign(const TPersistent* Source) {
   TGraphicsObject::Assign(Source);
 }
 
+VX_PUBLISHED(TGraphicsObject, TPersistent) {}
+
+VX_PUBLISHED(TPen, TGraphicsObject) {
+  P.Color("Color", &TPen::Color, &TPen::SetColor, clBlack);
+  P.Enum("Style", &TPen::Style, &TPen::SetStyle, psSolid);
+  P.Int("Width", &TPen::Width, &TPen::SetWidth, 1);
+}
+
+VX_PUBLISHED(TBrush, TGraphicsObject) {
+  P.Color("Color", &TBrush::Color, &TBrush::SetColor, clWhite);
+  P.Enum("Style", &TBrush::Style, &TBrush::SetStyle, bsSolid);
+}
+
 } // namespace vx

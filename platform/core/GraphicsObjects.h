@@ -3,6 +3,7 @@
 
 #include "platform/core/Color.h"
 #include "platform/core/Object.h"
+#include "platform/core/Published.h"
 #include "platform/core/Set.h"
 
 #include <string>
@@ -18,6 +19,8 @@ enum TPenStyle : std::uint8_t {
   psClear,
   psInsideFrame
 };
+VX_ENUM_NAMES(TPenStyle, "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
+              "psInsideFrame")
 
 enum TBrushStyle : std::uint8_t {
   bsSolid,
@@ -29,6 +32,8 @@ enum TBrushStyle : std::uint8_t {
   bsCross,
   bsDiagCross
 };
+VX_ENUM_NAMES(TBrushStyle, "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
+              "bsBDiagonal", "bsCross", "bsDiagCross")
 
 enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TSet<TFontStyle>;
