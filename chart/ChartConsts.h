@@ -64,8 +64,8 @@ enum TImageMode : std::uint8_t {
   imProportional,
   imProportionalCenter
 };
-VX_ENUM_NAMES(TImageMode, "imCenter", "imLeft", "imRight", "imTop", "imBottom", "imStretch", "imTile",
-              "imProportional", "imProportionalCenter")
+VX_ENUM_NAMES(TImageMode, "imCenter", "imLeft", "imRight", "imTop", "imBottom", "imStretch",
+              "imTile", "imProportional", "imProportionalCenter")
 
 /// How a header or footer places its picture.
 enum TImageOption : std::uint8_t { ioCenter, ioStretch, ioProportional, ioTiled, ioTransparent };

@@ -112,9 +112,9 @@ void TVXChartGraphic::TileStretchDraw(TCanvas& Canvas, const TRect& Rect, int To
                                       int TileHeight, int TileWidth, const TGraphic* Graphic) {
   if (!Graphic || Graphic->Empty()) return;
   ForEachTile(Canvas, Rect, Top, Left, TileHeight, TileWidth, [&](int X, int Y) {
-    Canvas.StretchDraw({X, Y, ClampToInt(std::int64_t{X} + TileWidth),
-                        ClampToInt(std::int64_t{Y} + TileHeight)},
-                       Graphic);
+    Canvas.StretchDraw(
+        {X, Y, ClampToInt(std::int64_t{X} + TileWidth), ClampToInt(std::int64_t{Y} + TileHeight)},
+        Graphic);
   });
 }
 
@@ -155,8 +155,9 @@ TSize ProportionalFit(const TRect& R, int W, int H) {
   const std::int64_t Height = std::int64_t{R.Bottom} - R.Top;
   // Cut toward zero; the results never exceed the rectangle's own extents, so the
   // clamping only guards degenerate (inverted) rectangles.
-  auto Cut = [](double V) { return ClampToInt(static_cast<std::int64_t>(
-                                std::clamp(std::trunc(V), -9.0e18, 9.0e18))); };
+  auto Cut = [](double V) {
+    return ClampToInt(static_cast<std::int64_t>(std::clamp(std::trunc(V), -9.0e18, 9.0e18)));
+  };
   std::int64_t A = 0;
   std::int64_t B = 0;
   if (H < W) {

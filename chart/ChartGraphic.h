@@ -64,8 +64,8 @@ public:
                        const TGraphic* Graphic);
   /// The same walk with tiles of TileWidth x TileHeight, each stretched with StretchDraw.
   /// A tile size of zero or less draws nothing.
-  static void TileStretchDraw(TCanvas& Canvas, const TRect& Rect, int Top, int Left,
-                              int TileHeight, int TileWidth, const TGraphic* Graphic);
+  static void TileStretchDraw(TCanvas& Canvas, const TRect& Rect, int Top, int Left, int TileHeight,
+                              int TileWidth, const TGraphic* Graphic);
 
 protected:
   /// Called by SetVisible after a change; calls DoChange.

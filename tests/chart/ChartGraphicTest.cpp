@@ -176,8 +176,8 @@ TEST(ChartGraphic, TileWalkStartingFarAwayDrawsOnlyTilesThatReachTheRectangle) {
   TBitmap Tile(1, 1);
   TRecordingCanvas C;
   // Two billion tiles to the left and above; only the 3 x 2 that reach the rectangle count.
-  TVXChartGraphic::TileStretchDraw(C, Rect(100, 200, 130, 220), -1999999990, -1999999995, 10,
-                                   10, &Tile);
+  TVXChartGraphic::TileStretchDraw(C, Rect(100, 200, 130, 220), -1999999990, -1999999995, 10, 10,
+                                   &Tile);
   const auto S = C.CommandsOf(copStretchDraw);
   ASSERT_EQ(S.size(), 8u) << C.Dump(); // x 95, 105, 115, 125; y 200, 210
   EXPECT_EQ(S.front()->Rect, Rect(95, 200, 105, 210));
@@ -190,13 +190,10 @@ TEST(ProportionalFitTest, LargestSizeOfThePicturesAspect) {
     int W, H;
     TSize Expected;
   } Cases[] = {
-      {Rect(0, 0, 100, 100), 200, 100, {100, 50}},
-      {Rect(0, 0, 100, 100), 100, 200, {50, 100}},
+      {Rect(0, 0, 100, 100), 200, 100, {100, 50}}, {Rect(0, 0, 100, 100), 100, 200, {50, 100}},
       {Rect(0, 0, 200, 100), 40, 30, {133, 100}}, // 4/3 x 100 cut toward zero
-      {Rect(0, 0, 100, 200), 40, 30, {100, 75}},
-      {Rect(0, 0, 100, 100), 50, 50, {100, 100}},
-      {Rect(0, 0, 7, 100), 3, 1, {7, 2}},
-      {Rect(0, 0, 0, 0), 3, 1, {0, 0}},
+      {Rect(0, 0, 100, 200), 40, 30, {100, 75}},   {Rect(0, 0, 100, 100), 50, 50, {100, 100}},
+      {Rect(0, 0, 7, 100), 3, 1, {7, 2}},          {Rect(0, 0, 0, 0), 3, 1, {0, 0}},
   };
   for (const auto& C : Cases)
     EXPECT_EQ(ProportionalFit(C.R, C.W, C.H), C.Expected) << C.W << "x" << C.H;

@@ -63,7 +63,7 @@ TEST(ImageArea, DrawStretchesIntoTheImageRectangleOrTilesTheArea) {
   EXPECT_EQ(S[0]->Rect, Rect(0, 25, 100, 75));
   EXPECT_EQ(S[0]->GraphicSize, (TSize{200, 100}));
   EXPECT_EQ(S[0]->Brush.Color, clAqua); // the area's brush is selected first
-  EXPECT_EQ(C.Count(copFillRect), 0u); // the area itself is not filled
+  EXPECT_EQ(C.Count(copFillRect), 0u);  // the area itself is not filled
 
   // Tiled: tiles of the image rectangle's size from the area's top-left corner.
   A.SetImageOptions({ioTiled});

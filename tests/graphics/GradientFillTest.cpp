@@ -33,12 +33,8 @@ TEST(GradientBands, RedToBlueOverAHundredPixelsStopsOneStepShort) {
   const struct {
     int X;
     TColor Color;
-  } Expected[] = {{0, RGB(255, 0, 0)},
-                  {1, RGB(252, 0, 3)},
-                  {2, RGB(250, 0, 5)},
-                  {98, RGB(5, 0, 250)},
-                  {99, RGB(3, 0, 252)},
-                  {100, RGB(3, 0, 252)}};
+  } Expected[] = {{0, RGB(255, 0, 0)},  {1, RGB(252, 0, 3)},  {2, RGB(250, 0, 5)},
+                  {98, RGB(5, 0, 250)}, {99, RGB(3, 0, 252)}, {100, RGB(3, 0, 252)}};
   for (const auto& E : Expected)
     EXPECT_EQ(B[E.X].Color, E.Color) << "x = " << E.X;
   for (int X = 1; X <= 100; ++X) {
@@ -58,7 +54,7 @@ TEST(GradientBands, ThreeColoursRunSegmentBySegmentFromWhereTheColourStands) {
   const struct {
     int X;
     TColor Color;
-  } Expected[] = {{0, RGB(255, 0, 0)},    {49, RGB(5, 250, 0)},  {50, RGB(5, 245, 5)},
+  } Expected[] = {{0, RGB(255, 0, 0)},    {49, RGB(5, 250, 0)}, {50, RGB(5, 245, 5)},
                   {75, RGB(5, 117, 133)}, {99, RGB(5, 0, 255)}, {100, RGB(5, 0, 255)}};
   for (const auto& E : Expected)
     EXPECT_EQ(B[E.X].Color, E.Color) << "x = " << E.X;
@@ -73,7 +69,7 @@ TEST(GradientBands, CoarseBandsMayReachBeyondTheFarEdge) {
   for (int I = 0; I <= 10; ++I)
     EXPECT_EQ(B[I].Rect, Rect(0, 10 * I, 50, 10 * I + 10)) << I;
   EXPECT_EQ(B[0].Color, clRed);
-  EXPECT_EQ(B[10].Color, B[9].Color); // the band at the edge repeats the one before
+  EXPECT_EQ(B[10].Color, B[9].Color);            // the band at the edge repeats the one before
   EXPECT_NEAR(GetRValue(B[9].Color), 25.5, 0.5); // 255 - 9 x 25.5
 
   // 95 pixels: the last band starts at 90, no band at the edge itself.
@@ -200,8 +196,8 @@ TEST(FillGradient, BandDirectionsRunFromTheFirstColourAtTheirStartingEdge) {
   for (const auto& Case : Cases) {
     TRecordingCanvas C;
     const bool Vertical = Case.Direction == gdDown || Case.Direction == gdUp;
-    FillGradient(C, Vertical ? Rect(0, 0, 100, 100) : Rect(0, 0, 100, 10), Colors,
-                 Case.Direction, 1);
+    FillGradient(C, Vertical ? Rect(0, 0, 100, 100) : Rect(0, 0, 100, 10), Colors, Case.Direction,
+                 1);
     const auto B = Bands(C);
     ASSERT_EQ(B.size(), 101u) << GradientDirectionName(Case.Direction);
     EXPECT_EQ(B.front().Rect, Case.FirstBand) << GradientDirectionName(Case.Direction);
@@ -281,9 +277,9 @@ TEST(ColourFunctions, BlendRoundsHalvesToEvenAndClampsEachChannel) {
       {clRed, clBlue, 1.0f, clBlue},
       {clRed, clBlue, 0.25f, RGB(191, 0, 64)},
       {clBtnFace, clBtnFace, 0.3f, ColorToRGB(clBtnFace)},
-      {clGray, clWhite, 2.0f, clWhite},        // extrapolated past white, clamped
-      {clGray, clWhite, -1.0f, RGB(1, 1, 1)},  // 2 x 128 - 255
-      {clWhite, clGray, -1.0f, clWhite},       // 510 - 128 > 255
+      {clGray, clWhite, 2.0f, clWhite},       // extrapolated past white, clamped
+      {clGray, clWhite, -1.0f, RGB(1, 1, 1)}, // 2 x 128 - 255
+      {clWhite, clGray, -1.0f, clWhite},      // 510 - 128 > 255
   };
   for (const auto& C : Cases)
     EXPECT_EQ(Blend(C.A, C.B, C.T), C.Expected) << C.A << " " << C.B << " " << C.T;
@@ -293,9 +289,9 @@ TEST(ColourFunctions, ClampChannelRoundsThenLimits) {
   const struct {
     double X;
     int Expected;
-  } Cases[] = {{-3, 0},    {0.5, 0},     {1.5, 2},     {2.5, 2},      {2.51, 3},
-               {254.5, 254}, {255.4, 255}, {255.5, 255}, {1e300, 255}, {-1e300, 0},
-               {std::nan(""), 0}};
+  } Cases[] = {{-3, 0},      {0.5, 0},     {1.5, 2},         {2.5, 2},
+               {2.51, 3},    {254.5, 254}, {255.4, 255},     {255.5, 255},
+               {1e300, 255}, {-1e300, 0},  {std::nan(""), 0}};
   for (const auto& C : Cases)
     EXPECT_EQ(ClampChannel(C.X), C.Expected) << C.X;
 }

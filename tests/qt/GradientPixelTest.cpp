@@ -69,8 +69,8 @@ QImage GradientsPicture() {
   const int H = 2 * (CellH + CaptionH) + 3 * Gap;
   TImageCanvas S(W, H);
   TCanvas& C = *S.Canvas;
-  const TGradientDirection Order[8] = {gdDownRight, gdDown, gdDownLeft, gdRight,
-                                       gdLeft,      gdUpRight, gdUp,   gdUpLeft};
+  const TGradientDirection Order[8] = {gdDownRight, gdDown,    gdDownLeft, gdRight,
+                                       gdLeft,      gdUpRight, gdUp,       gdUpLeft};
   for (int N = 0; N < 8; ++N) {
     const int Left = Gap + (N % 4) * (CellW + Gap);
     const int Top = Gap + (N / 4) * (CellH + CaptionH + Gap);
@@ -100,9 +100,8 @@ TEST(GradientPixels, PictureOfTheEightDirections) {
   const auto Yellowish = [](QRgb P) { return Channel(P, 16) > 230 && Channel(P, 0) < 80; };
   const struct {
     int Cell, X0, Y0, X1, Y1;
-  } Starts[] = {{0, 0, 0, 179, 109}, {1, 90, 0, 90, 109},  {2, 179, 0, 0, 109},
-                {3, 0, 55, 179, 55}, {4, 179, 55, 0, 55},  {5, 0, 109, 179, 0},
-                {6, 90, 109, 90, 0}, {7, 179, 109, 0, 0}};
+  } Starts[] = {{0, 0, 0, 179, 109}, {1, 90, 0, 90, 109}, {2, 179, 0, 0, 109}, {3, 0, 55, 179, 55},
+                {4, 179, 55, 0, 55}, {5, 0, 109, 179, 0}, {6, 90, 109, 90, 0}, {7, 179, 109, 0, 0}};
   for (const auto& S : Starts) {
     EXPECT_TRUE(Bluish(CellPixel(S.Cell, S.X0, S.Y0))) << "cell " << S.Cell;
     EXPECT_TRUE(Yellowish(CellPixel(S.Cell, S.X1, S.Y1))) << "cell " << S.Cell;
