@@ -12,9 +12,9 @@ namespace vx {
 
 namespace {
 
-// A ring lying wholly outside the rectangle draws nothing of the bevel; a deeper bevel than
-// this is wider than any device, so a huge Depth cannot turn a paint into a long loop.
-constexpr std::int64_t MaxBevelRings = 1 << 16;
+// A bevel deeper than this is wider than any screen; the cap keeps an absurd Depth on a huge
+// rectangle from turning one paint into millions of lines.
+constexpr std::int64_t MaxBevelRings = 4096;
 
 void DrawSquareBevel(TCanvas& Canvas, const TRect& Rect, TColor LightColor, TColor ShadowColor,
                      int Depth) {

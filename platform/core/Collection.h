@@ -136,6 +136,12 @@ protected:
   virtual void Deleting(TCollectionItem* Item);
   /// Update(nullptr) unless an update bracket is open.
   void Changed();
+  /// Takes the item at CurIndex out and puts it back at NewIndex, or swaps two items,
+  /// without any notification: for collections that keep their own order (a sorted
+  /// collection moving one item, a sort) and report the change themselves. EListError for
+  /// an index outside 0..Count - 1.
+  void MoveItem(int CurIndex, int NewIndex) { FItems.Move(CurIndex, NewIndex); }
+  void ExchangeItems(int Index1, int Index2) { FItems.Exchange(Index1, Index2); }
 
 private:
   friend class TCollectionItem;

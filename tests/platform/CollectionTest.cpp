@@ -48,6 +48,8 @@ public:
     return N;
   }
   TNote* Note(int I) const { return static_cast<TNote*>(Items(I)); }
+  using TCollection::ExchangeItems;
+  using TCollection::MoveItem;
   TLog& Log;
 
 protected:
@@ -174,6 +176,18 @@ TEST_F(CollectionOrder, SettingIndexMovesTheItem) {
   TNote* Inserted = static_cast<TNote*>(C.Insert(1));
   EXPECT_EQ(Inserted->Index(), 1);
   EXPECT_THROW(C.Insert(5), EListError);
+}
+
+TEST_F(CollectionOrder, SilentMoveAndExchangeReorderWithoutNotifying) {
+  Fill({"a", "b", "c"});
+  C.MoveItem(0, 2);
+  C.ExchangeItems(0, 1);
+  EXPECT_EQ(C.Note(0)->Text, "c");
+  EXPECT_EQ(C.Note(1)->Text, "b");
+  EXPECT_EQ(C.Note(2)->Text, "a");
+  EXPECT_TRUE(Log.empty());
+  EXPECT_THROW(C.MoveItem(0, 3), EListError);
+  EXPECT_THROW(C.ExchangeItems(-1, 0), EListError);
 }
 
 TEST_F(CollectionOrder, SettingCollectionMovesBetweenCollections) {
