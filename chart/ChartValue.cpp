@@ -16,13 +16,31 @@ static_assert(sizeof(TVXChartValue) <= 56, "a chart value outgrew its 56 bytes")
 
 namespace {
 const std::string EmptyCaption;
+
+// The colour is worth storing only where the chart paints values in their own colours.
+bool IsColorStored(const TVXChartValue& Value) {
+  const TVXChartValues* Values = Value.ChartValues();
+  return Values && Values->Chart() && !Values->Chart()->Options().Contains(coColorEachPoint);
+}
 } // namespace
+
+VX_PUBLISHED(TVXChartValue, TGCollectionItem) {
+  P.String("Caption", &TVXChartValue::Caption, &TVXChartValue::SetCaption, "");
+  P.Color("Color", &TVXChartValue::Color, &TVXChartValue::SetColor).Stored(&IsColorStored);
+  P.Double("Value", &TVXChartValue::Value, &TVXChartValue::SetValue, 0.0);
+  P.Bool("Visible", &TVXChartValue::Visible, &TVXChartValue::SetVisible); // always written
+  P.Int("Tag", &TVXChartValue::Tag, &TVXChartValue::SetTag, 0);
+}
 
 TVXChartValue::TVXChartValue() = default;
 
 TVXChartValue::TVXChartValue(TCollection* Collection) : TGCollectionItem(Collection) {
-  if (const auto* Values = dynamic_cast<const TVXChartValues*>(Collection))
-    SetDimensionCount(Values->DimensionCount());
+  // The collection that is adding a value says so, which spares the type test on the
+  // hot path of appending.
+  const TVXChartValues* Values = TVXChartValues::AddingTo == Collection
+                                     ? TVXChartValues::AddingTo
+                                     : dynamic_cast<const TVXChartValues*>(Collection);
+  if (Values) SetDimensionCount(Values->DimensionCount());
 }
 
 TVXChartValue::~TVXChartValue() {
@@ -48,7 +66,10 @@ void TVXChartValue::SetDimensionCount(int Count) {
     throw ERangeError("Dimension count out of range (" + std::to_string(Count) + ")");
   if (Count == FDimensionCount) return;
   const int Keep = std::min(Count, int(FDimensionCount));
-  if (Count <= InlineNumbers) {
+  if (Count <= InlineNumbers && FDimensionCount <= InlineNumbers) {
+    for (int D = Keep; D < InlineNumbers; ++D)
+      FInline[D] = 0;
+  } else if (Count <= InlineNumbers) {
     double Numbers[InlineNumbers] = {0, 0};
     std::copy_n(NumberData(), Keep, Numbers);
     FreeNumbers();

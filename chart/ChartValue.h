@@ -21,6 +21,7 @@ class TVXChartValues;
 
 /// The two state flags of a value; as a set, bit 0 is visible and bit 1 selected.
 enum TVXValueFlag : std::uint8_t { vfVisible, vfSelected };
+VX_ENUM_NAMES(TVXValueFlag, "vfVisible", "vfSelected")
 using TVXValueState = TSet<TVXValueFlag>;
 
 class TVXChartValue : public TGCollectionItem {

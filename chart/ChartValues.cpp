@@ -9,6 +9,12 @@
 
 namespace vx {
 
+VX_PUBLISHED(TVXChartValues, TGCollection) {
+  P.Int("Limit", &TVXChartValues::Limit, &TVXChartValues::SetLimit, 0);
+  P.Bool("Sorted", &TVXChartValues::Sorted, &TVXChartValues::SetSorted, false);
+  P.Enum("SortOrder", &TVXChartValues::SortOrder, &TVXChartValues::SetSortOrder, soAscending);
+}
+
 TVXChartValues::TVXChartValues(TPersistent* AOwner, TVXChartValueClass ItemClass)
     : TGCollection(AOwner, ItemClass.ItemClass), FChart(dynamic_cast<IVXValuesOwner*>(AOwner)) {
   ResizeStatistics();
@@ -38,19 +44,38 @@ TVXChartValue* TVXChartValues::Add() {
   return AddValues({Number});
 }
 
+thread_local const TVXChartValues* TVXChartValues::AddingTo = nullptr;
+
 TVXChartValue* TVXChartValues::AddValues(std::span<const double> Numbers, TColor Color,
                                          const std::string& Caption) {
-  TUpdateGuard Guard(*this);
-  auto* Value = static_cast<TVXChartValue*>(TCollection::Add());
-  // Straight into the value: one change for the whole addition, not one per number.
-  const std::size_t N = std::min<std::size_t>(Numbers.size(), Value->FDimensionCount);
-  std::copy_n(Numbers.begin(), N, Value->NumberData());
-  Value->SetCaption(Caption);
-  if (Color != -1) Value->SetColor(Color);
-  if (FSorted)
-    ValueChanged(Value, GetSortByDimension());
-  else
-    FStatisticsDirty = true;
+  // The bracket by hand rather than with TUpdateGuard: this is the hot path of live
+  // plotting, and the guard asks the runtime for the uncaught exceptions twice.
+  BeginUpdate();
+  TVXChartValue* Value;
+  try {
+    AddingTo = this;
+    TCollectionItem* Item = TCollection::Add();
+    AddingTo = nullptr;
+    Value = static_cast<TVXChartValue*>(Item);
+    // Straight into the value: one change for the whole addition, not one per number.
+    const std::size_t N = std::min<std::size_t>(Numbers.size(), Value->FDimensionCount);
+    std::copy_n(Numbers.begin(), N, Value->NumberData());
+    if (!Caption.empty()) Value->SetCaption(Caption);
+    if (Color != -1) Value->SetColor(Color);
+    if (FSorted)
+      ValueChanged(Value, GetSortByDimension());
+    else
+      FStatisticsDirty = true;
+  } catch (...) {
+    AddingTo = nullptr;
+    try {
+      EndUpdate();
+    } catch (...) {
+      // The first failure is the one to report.
+    }
+    throw;
+  }
+  EndUpdate();
   return Value;
 }
 

@@ -181,7 +181,11 @@ protected:
 private:
   friend class TVXChartValue;
 
+  // The collection whose AddValues is creating a value on this thread, or nullptr.
+  static thread_local const TVXChartValues* AddingTo;
+
   void ResizeStatistics() const;
+  void AssertPlainStatistics() const;
   void CheckStatisticsDimension(int Dimension) const;
   void KeepSorted(TVXChartValue* Value, int Dimension);
   int FindIndex(const TVXChartValue* Value) const;

@@ -5,6 +5,7 @@
 
 #include "platform/core/Exceptions.h"
 
+#include <cassert>
 #include <cmath>
 
 namespace vx {
@@ -14,6 +15,23 @@ void TVXChartValues::ResizeStatistics() const {
   FAbsoluteSums.assign(N, 0.0);
   FLowValues.assign(N, 0.0);
   FHighValues.assign(N, 0.0);
+}
+
+// A collection that overrides the statistics hooks but forgot CustomStatistics() would
+// get statistics of the plain numbers. Debug builds (the sanitizer build of the tests)
+// catch that on the first value whose combined numbers differ from its own.
+void TVXChartValues::AssertPlainStatistics() const {
+#ifndef NDEBUG
+  if (Count() == 0) return;
+  const TVXChartValue* First = Items(0);
+  for (int D = 0; D < FDimensionCount; ++D) {
+    const double X = First->NumberData()[D];
+    const double Max = GetValueForMaximum(First, D);
+    const double Min = GetValueForMinimum(First, D);
+    assert((Max == X || std::isnan(X)) && (Min == X || std::isnan(X)) &&
+           "statistics hooks overridden without CustomStatistics()");
+  }
+#endif
 }
 
 void TVXChartValues::CheckStatisticsDimension(int Dimension) const {
@@ -80,6 +98,7 @@ void TVXChartValues::CalcStatistics() const {
   double* const Sum = FAbsoluteSums.data();
 
   if (!FCustomStatistics) {
+    AssertPlainStatistics();
     for (const TCollectionItem* Item : *this) {
       const double* Numbers = static_cast<const TVXChartValue*>(Item)->NumberData();
       for (int D = 0; D < Dims; ++D) {

@@ -9,6 +9,9 @@
 
 namespace vx {
 
+VX_PUBLISHED(TGCollection, TOwnedCollection) {}
+VX_PUBLISHED(TGCollectionItem, TCollectionItem) {}
+
 // --- TGCollection ---
 
 void TGCollection::AssignTo(TPersistent* Dest) const {

@@ -5,6 +5,7 @@
 
 #include "platform/core/Collection.h"
 #include "platform/core/List.h"
+#include "platform/core/Published.h"
 
 #include <cstdint>
 
@@ -12,6 +13,7 @@ namespace vx {
 
 /// The order a sorting collection keeps: smallest key first, or largest key first.
 enum TSortOrder : std::uint8_t { soAscending, soDescending };
+VX_ENUM_NAMES(TSortOrder, "soAscending", "soDescending")
 
 /// An owned collection that can copy itself into a list of strings.
 class TGCollection : public TOwnedCollection {

@@ -1,5 +1,8 @@
 #include "foundation/HashTable.h"
 
+#include "platform/core/Strings.h"
+#include "platform/core/UpdateGuard.h"
+
 #include "foundation/HashTableEnumerator.h"
 #include "foundation/HashTableMessages.h"
 #include "platform/core/Property.h"
@@ -325,6 +328,14 @@ void TGCustomHashtable::Assign(const TPersistent* Source) {
 void TGCustomHashtable::AssignTo(TPersistent* Dest) const {
   if (auto* Table = dynamic_cast<TGCustomHashtable*>(Dest)) {
     Table->Assign(this);
+    return;
+  }
+  if (auto* Lines = dynamic_cast<TStrings*>(Dest)) {
+    TUpdateGuard Guard(*Lines);
+    Lines->Clear();
+    TGHashtableEnumerator Keys(*this, emKeys);
+    while (Keys.HasMoreElements())
+      Lines->Add(std::to_string(Keys.NextElement()));
     return;
   }
   TPersistent::AssignTo(Dest);

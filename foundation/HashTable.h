@@ -90,8 +90,9 @@ public:
   /// Put per source key (in the source's key order) inside one update bracket. Assigning a
   /// table to itself changes nothing. Other sources raise the assignment error.
   void Assign(const TPersistent* Source) override;
-  /// Copies into another table (Dest->Assign(this)); any other destination, string and
-  /// pointer lists included, raises EConvertError "Cannot assign a <this> to a <Dest>".
+  /// Copies into another table (Dest->Assign(this)), or into a string list: cleared inside
+  /// its update bracket, then one line per key (decimal text, in key order, no object).
+  /// Any other destination raises EConvertError "Cannot assign a <this> to a <Dest>".
   void AssignTo(TPersistent* Dest) const override;
 
   /// The value under Key. Raises "Table is empty", "Argument is null", "No such element".

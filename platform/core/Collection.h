@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <typeinfo>
 
 namespace vx {
 
@@ -182,7 +183,9 @@ template <typename T> TCollectionItemClass ItemClassOf() {
     }
   };
   C.IsInstance = [](const TCollectionItem* Item) {
-    return dynamic_cast<const T*>(Item) != nullptr;
+    // Add checks every item it creates: the exact class is the common case and a type_info
+    // comparison is far cheaper than a dynamic_cast.
+    return typeid(*Item) == typeid(T) || dynamic_cast<const T*>(Item) != nullptr;
   };
   return C;
 }

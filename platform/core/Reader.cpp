@@ -64,43 +64,72 @@ bool InheritsFrom(const TClassInfo* Info, const char* ClassName) {
   throw EReadError(Path + ": " + Reason);
 }
 
-// The description parsed with a bound on nesting and with duplicate keys refused, so the
-// reader never sees two values for one property.
-Json Parse(std::string_view Text) {
-  std::vector<std::set<std::string>> Keys;
-  std::vector<std::string> KeyPath;
-  // The keys leading to the current value; for a duplicate key, to its object.
-  auto Where = [&KeyPath](bool WithLast) {
-    std::string P = "description";
-    for (std::size_t I = 0; I + (WithLast ? 0 : 1) < KeyPath.size(); ++I)
-      if (!KeyPath[I].empty()) P += "." + KeyPath[I];
-    return P;
-  };
-  Json::parser_callback_t Callback = [&](int Depth, Json::parse_event_t Event, Json& Parsed) {
-    if (Depth > kMaxDescriptionDepth)
-      Fail(Where(true), "nests deeper than " + std::to_string(kMaxDescriptionDepth) + " levels");
-    switch (Event) {
-    case Json::parse_event_t::object_start:
-      Keys.emplace_back();
-      KeyPath.emplace_back();
-      break;
-    case Json::parse_event_t::key: {
-      const auto& Key = Parsed.get_ref<const std::string&>();
-      if (!Keys.back().insert(Key).second) Fail(Where(false), "duplicate key \"" + Key + "\"");
-      KeyPath.back() = Key;
-      break;
-    }
-    case Json::parse_event_t::object_end:
-      Keys.pop_back();
-      KeyPath.pop_back();
-      break;
-    default:
-      break;
-    }
+// A first pass over the text that refuses what the reader must never see: nesting deeper
+// than the bound and duplicate keys (two values for one property). The DOM parser's
+// own callback hook is not used because it is quadratic on long arrays of objects.
+class TSyntaxCheck : public nlohmann::json_sax<Json> {
+public:
+  bool null() override { return true; }
+  bool boolean(bool) override { return true; }
+  bool number_integer(number_integer_t) override { return true; }
+  bool number_unsigned(number_unsigned_t) override { return true; }
+  bool number_float(number_float_t, const string_t&) override { return true; }
+  bool string(string_t&) override { return true; }
+  bool binary(binary_t&) override { return true; }
+  bool start_object(std::size_t) override {
+    Enter();
+    FKeys.emplace_back();
+    FKeyPath.emplace_back();
     return true;
-  };
+  }
+  bool key(string_t& Key) override {
+    if (!FKeys.back().insert(Key).second) Fail(Where(false), "duplicate key \"" + Key + "\"");
+    FKeyPath.back() = Key;
+    return true;
+  }
+  bool end_object() override {
+    --FDepth;
+    FKeys.pop_back();
+    FKeyPath.pop_back();
+    return true;
+  }
+  bool start_array(std::size_t) override {
+    Enter();
+    FKeyPath.emplace_back();
+    return true;
+  }
+  bool end_array() override {
+    --FDepth;
+    FKeyPath.pop_back();
+    return true;
+  }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& E) override {
+    throw EReadError(std::string("description: not valid JSON (") + E.what() + ")");
+  }
+
+private:
+  void Enter() {
+    if (++FDepth > kMaxDescriptionDepth)
+      Fail(Where(true), "nests deeper than " + std::to_string(kMaxDescriptionDepth) + " levels");
+  }
+  // The keys leading to the current value; for a duplicate key, to its object.
+  std::string Where(bool WithLast) const {
+    std::string P = "description";
+    for (std::size_t I = 0; I + (WithLast ? 0 : 1) < FKeyPath.size(); ++I)
+      if (!FKeyPath[I].empty()) P += "." + FKeyPath[I];
+    return P;
+  }
+
+  int FDepth = 0;
+  std::vector<std::set<std::string>> FKeys;
+  std::vector<std::string> FKeyPath;
+};
+
+Json Parse(std::string_view Text) {
+  TSyntaxCheck Check;
+  Json::sax_parse(Text.begin(), Text.end(), &Check);
   try {
-    return Json::parse(Text.begin(), Text.end(), Callback);
+    return Json::parse(Text.begin(), Text.end());
   } catch (const Json::exception& E) {
     throw EReadError(std::string("description: not valid JSON (") + E.what() + ")");
   }

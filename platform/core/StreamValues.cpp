@@ -1,5 +1,6 @@
 #include "platform/core/StreamValues.h"
 
+#include "platform/core/Color.h"
 #include "platform/core/Streaming.h"
 
 #include <cmath>
@@ -8,9 +9,6 @@
 namespace vx {
 
 namespace {
-TColorToIdentFn GColorToIdent = nullptr;
-TIdentToColorFn GIdentToColor = nullptr;
-
 int HexDigit(char C) {
   if (C >= '0' && C <= '9') return C - '0';
   if (C >= 'a' && C <= 'f') return C - 'a' + 10;
@@ -19,16 +17,10 @@ int HexDigit(char C) {
 }
 } // namespace
 
-void SetColorIdentConverters(TColorToIdentFn ToIdent, TIdentToColorFn ToColor) {
-  GColorToIdent = ToIdent;
-  GIdentToColor = ToColor;
-}
-
 namespace detail {
 
 std::optional<std::string> ColorToText(std::int32_t Color) {
-  std::string Name;
-  if (GColorToIdent && GColorToIdent(Color, Name) && !Name.empty() && Name[0] != '#') return Name;
+  if (auto Name = ColorToIdent(Color)) return *Name;
   const auto U = static_cast<std::uint32_t>(Color);
   if ((U & 0xFF000000u) != 0) return std::nullopt;
   static const char Digits[] = "0123456789ABCDEF";
@@ -54,9 +46,7 @@ std::optional<std::int32_t> TextToColor(const std::string& Text) {
     }
     return static_cast<std::int32_t>(Channels[0] | (Channels[1] << 8) | (Channels[2] << 16));
   }
-  std::int32_t Color = 0;
-  if (GIdentToColor && GIdentToColor(Text, Color)) return Color;
-  return std::nullopt;
+  return IdentToColor(Text);
 }
 
 const char* NonFiniteToken(double X) {

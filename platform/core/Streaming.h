@@ -47,11 +47,5 @@ void WriteComponentFile(const TComponent& Root, const std::string& Path);
 std::unique_ptr<TComponent> ReadComponentFile(const std::string& Path,
                                               const THandlerTable* Handlers = nullptr);
 
-/// Colour names for descriptions: ColorToIdent gives the name of a colour value that has
-/// one; IdentToColor the value of a name. Installed by the graphics layer; without them
-/// colours are written as "#RRGGBB" (RGB values) or as integers (other values).
-using TColorToIdentFn = bool (*)(std::int32_t Color, std::string& Ident);
-using TIdentToColorFn = bool (*)(const std::string& Ident, std::int32_t& Color);
-void SetColorIdentConverters(TColorToIdentFn ToIdent, TIdentToColorFn ToColor);
 
 } // namespace vx

@@ -231,3 +231,32 @@ TEST_F(ValuesFixture, DimensionCountIsFixedOnceValuesExist) {
 
 } // namespace
 } // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+#ifndef NDEBUG
+// Hooks overridden without CustomStatistics() would silently give the plain range;
+// debug builds stop at the first read instead.
+TEST(ChartValuesDeathTest, OverriddenHooksWithoutCustomStatisticsAreCaught) {
+  class TForgetful : public TVXChartValues {
+  public:
+    using TVXChartValues::TVXChartValues;
+
+  protected:
+    double GetValueForMaximum(const TVXChartValue* V, int D) const override {
+      return V->Numbers(D) + 1;
+    }
+  };
+  EXPECT_DEATH(
+      {
+        TForgetful Values(nullptr);
+        Values.Add();
+        (void)Values.HighValue(0);
+      },
+      "CustomStatistics");
+}
+#endif
+
+} // namespace
+} // namespace vx::test

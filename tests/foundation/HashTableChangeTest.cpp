@@ -2,7 +2,9 @@
 
 #include "foundation/HashTable.h"
 
+#include "foundation/HashTableEnumerator.h"
 #include "foundation/HashTableSupport.h"
+#include "platform/core/Strings.h"
 
 #include <gtest/gtest.h>
 
@@ -160,6 +162,26 @@ TEST(HashTableAssign, CopiesATableFilledBeyondItsThreshold) {
   EXPECT_EQ(Dest.Count(), 100);
   for (std::int32_t K = 1; K <= 100; ++K)
     ASSERT_EQ(Dest.Get(K), K);
+}
+
+TEST(HashTableAssign, CopiesKeysIntoAStringListInKeyOrder) {
+  TGHashtable Table(11, 0.75f);
+  for (std::int32_t K : {3, 14, 25})
+    Table.Put(K, -K);
+  TStringList Lines;
+  Lines.Add("old line");
+  int Changes = 0;
+  Lines.SetOnChange([&](TObject*) { ++Changes; });
+  Table.AssignTo(&Lines);
+  EXPECT_EQ(Changes, 1); // one change at the end of the bracket
+  std::vector<std::string> Expected;
+  for (TGHashtableEnumerator Keys(Table, emKeys); Keys.HasMoreElements();)
+    Expected.push_back(std::to_string(Keys.NextElement()));
+  ASSERT_EQ(Lines.Count(), 3);
+  for (int I = 0; I < Lines.Count(); ++I) {
+    EXPECT_EQ(Lines.Strings(I), Expected[I]);
+    EXPECT_EQ(Lines.Objects(I), nullptr);
+  }
 }
 
 TEST(HashTableAssign, SelfAssignmentKeepsEverything) {

@@ -60,6 +60,20 @@ TEST(List, EditsKeepOrderAcrossTheFrontGap) {
   EXPECT_TRUE(L.Empty());
 }
 
+TEST(List, RollingWindowKeepsItsOrderThroughCompactions) {
+  std::vector<int> V(20000);
+  TList<int> L;
+  for (int I = 0; I < 1000; ++I)
+    L.Add(&V[std::size_t(I)]);
+  for (int I = 1000; I < 20000; ++I) {
+    L.Delete(0);
+    L.Add(&V[std::size_t(I)]);
+    ASSERT_EQ(L.First(), &V[std::size_t(I - 999)]);
+  }
+  for (int I = 0; I < 1000; ++I)
+    ASSERT_EQ(L[I], &V[std::size_t(19000 + I)]);
+}
+
 TEST(StringList, LinesObjectsAndNameValuePairs) {
   TStringList S;
   TPersistent Obj;

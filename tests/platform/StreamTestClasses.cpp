@@ -1,5 +1,10 @@
 #include "tests/platform/StreamTestClasses.h"
 
+#include "platform/core/Exceptions.h"
+#include "platform/core/Streaming.h"
+
+#include <stdexcept>
+
 namespace vx::streamtest {
 
 TCounters& Counters() {
@@ -93,6 +98,26 @@ VX_PUBLISHED(TTestChart, TComponent) {
        "Secret", [](const TTestChart& C) { return C.Secret; },
        [](TTestChart& C, int V) { C.Secret = V; })
       .Stored([](const TTestChart& C) { return C.Secret >= 0; });
+}
+
+bool CheckDescription(std::string_view Text) {
+  static const THandlerTable Handlers = [] {
+    THandlerTable T;
+    T.Add<TNotifyEvent>("Changed", [](TObject*) {});
+    T.Add<TClickEvent>("Clicked", [](TObject*, int, int) {});
+    return T;
+  }();
+  std::unique_ptr<TComponent> Root;
+  try {
+    Root = ReadComponent(Text, &Handlers);
+  } catch (const EReadError&) {
+    return false;
+  }
+  const std::string First = WriteComponent(*Root);
+  const std::string Second = WriteComponent(*ReadComponent(First, &Handlers));
+  if (First != Second)
+    throw std::logic_error("a description read back writes differently:\n" + First + "\n" + Second);
+  return true;
 }
 
 } // namespace vx::streamtest

@@ -157,4 +157,9 @@ private:
   TClickEvent FOnClick;
 };
 
+/// Reads Text as a description with a small handler table. When it is accepted, writes
+/// the result, reads that back and writes it again, and raises std::logic_error unless
+/// both writes agree. Returns whether Text was accepted; refusals must be EReadError.
+bool CheckDescription(std::string_view Text);
+
 } // namespace vx::streamtest

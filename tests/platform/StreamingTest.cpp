@@ -1,10 +1,12 @@
 #include "platform/core/Streaming.h"
+#include "platform/core/Color.h"
 #include "platform/core/Exceptions.h"
 #include "tests/platform/StreamTestClasses.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -92,7 +94,7 @@ TEST_F(Streaming, RoundTripKeepsEveryKindAndRewritesTheSameText) {
   EXPECT_NE(Text.find("\"Ratio\": \"NaN\""), std::string::npos) << Text;
   EXPECT_NE(Text.find("\"Marks\": [\n"), std::string::npos) << Text;
   EXPECT_NE(Text.find("\"Shade\": \"shDark\""), std::string::npos) << Text;
-  EXPECT_NE(Text.find("\"Color\": \"#00FF00\""), std::string::npos) << Text;
+  EXPECT_NE(Text.find("\"Color\": \"clLime\""), std::string::npos) << Text;
   EXPECT_NE(Text.find("\"Panel\": \"Panel1\""), std::string::npos) << Text;
   EXPECT_NE(Text.find("\"OnClick\": \"ChartClick\""), std::string::npos) << Text;
 }
@@ -145,23 +147,13 @@ TEST_F(Streaming, ReaderMarksLoadingResolvesReferencesThenCallsLoaded) {
   EXPECT_EQ(Chart->Panel(), nullptr);
 }
 
-TEST_F(Streaming, ColoursUseTheInstalledNamesThenHexThenNumbers) {
-  SetColorIdentConverters(
-      [](std::int32_t C, std::string& Name) {
-        if (C != 0x0000FF) return false;
-        Name = "clRed";
-        return true;
-      },
-      [](const std::string& Name, std::int32_t& C) {
-        if (Name != "clRed") return false;
-        C = 0x0000FF;
-        return true;
-      });
+TEST_F(Streaming, ColoursAreWrittenByNameThenAsHexThenAsNumbers) {
   TTestPanel Panel;
   const std::pair<std::int32_t, std::string> Cases[] = {
-      {0x0000FF, "\"clRed\""},
+      {clRed, "\"clRed\""},
+      {clBtnFace, "\"clBtnFace\""},
       {0x123456, "\"#563412\""},
-      {static_cast<std::int32_t>(0xFF00000F), "-16777201"}};
+      {static_cast<std::int32_t>(0xFE00000F), "-33554417"}};
   for (const auto& [Color, Written] : Cases) {
     Panel.SetColor(Color);
     const std::string Text = WriteComponent(Panel);
@@ -169,8 +161,7 @@ TEST_F(Streaming, ColoursUseTheInstalledNamesThenHexThenNumbers) {
     auto Read = ReadComponent(Text);
     EXPECT_EQ(static_cast<TTestPanel*>(Read.get())->Color(), Color);
   }
-  SetColorIdentConverters(nullptr, nullptr);
-  EXPECT_THROW(ReadComponent(R"({"Class":"TTestPanel","Color":"clRed"})"), EReadError);
+  EXPECT_THROW(ReadComponent(R"({"Class":"TTestPanel","Color":"clNoSuchColour"})"), EReadError);
 }
 
 TEST_F(Streaming, ReadingWithAnOwnerResolvesReferencesInTheOwnersTree) {
@@ -303,6 +294,18 @@ TEST_F(Streaming, DeepNestingIsRefused) {
     EXPECT_NE(std::string(E.what()).find("nests deeper than 64 levels"), std::string::npos)
         << E.what();
   }
+}
+
+TEST_F(Streaming, FileHelpersRoundTripAndReportMissingFiles) {
+  TTree T;
+  T.Panel->SetCaption("saved");
+  const std::string Path = ::testing::TempDir() + "vx_stream_test.json";
+  WriteComponentFile(*T.Form, Path);
+  auto Read = ReadComponentFile(Path);
+  EXPECT_EQ(static_cast<TTestPanel*>(Read->FindComponent("Panel1"))->Caption(), "saved");
+  std::remove(Path.c_str());
+  EXPECT_THROW(ReadComponentFile(Path), EReadError);
+  EXPECT_THROW(WriteComponentFile(*T.Form, "/nonexistent-dir/x.json"), EWriteError);
 }
 
 TEST_F(Streaming, WriterRefusesWhatCannotBeReadBack) {
