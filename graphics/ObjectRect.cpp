@@ -2,6 +2,7 @@
 
 #include "graphics/Geometry.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/Published.h"
 
 #include <cstdint>
 
@@ -106,6 +107,15 @@ void TVXCustomRect::Assign(const TPersistent* Source) {
 
 void TVXCustomRect::Changed() {
   if (FOnChange) FOnChange(this);
+}
+
+VX_PUBLISHED(TVXCustomRect, TPersistent) {}
+
+VX_PUBLISHED(TVXObjectRect, TVXCustomRect) {
+  P.Int("Left", &TVXObjectRect::Left, &TVXObjectRect::SetLeft, 0);
+  P.Int("Top", &TVXObjectRect::Top, &TVXObjectRect::SetTop, 0);
+  P.Int("Right", &TVXObjectRect::Right, &TVXObjectRect::SetRight, 0);
+  P.Int("Bottom", &TVXObjectRect::Bottom, &TVXObjectRect::SetBottom, 0);
 }
 
 } // namespace vx

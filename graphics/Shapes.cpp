@@ -149,14 +149,8 @@ bool IsSquared(TVXShapeStyle Style) {
 } // namespace
 
 const char* ShapeStyleName(TVXShapeStyle Style) {
-  static constexpr const char* Names[ShapeStyleCount] = {
-      "ssRectangle",      "ssEllipse",         "ssImage",        "ssDiamond",
-      "ssLeftTriangle",   "ssRightTriangle",   "ssUpTriangle",   "ssDownTriangle",
-      "ssRoundRect",      "ssSquare",          "ssCircle",       "ssRoundSquare",
-      "ss3DRectangle",    "ss3DEllipse",       "ss3DImage",      "ss3DDiamond",
-      "ss3DLeftTriangle", "ss3DRightTriangle", "ss3DUpTriangle", "ss3DDownTriangle",
-      "ss3DRoundRect",    "ss3DSquare",        "ss3DCircle",     "ss3DRoundSquare"};
-  return Style < ShapeStyleCount ? Names[Style] : "";
+  const auto& Names = EnumInfoOf(Style).Names;
+  return Style < Names.size() ? Names[Style] : "";
 }
 
 TPoint TriangleIncentre(TPoint A, TPoint B, TPoint C) {

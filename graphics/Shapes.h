@@ -5,6 +5,7 @@
 
 #include "platform/core/Canvas.h"
 #include "platform/core/Color.h"
+#include "platform/core/Published.h"
 #include "platform/core/Types.h"
 
 #include <cstdint>
@@ -41,6 +42,12 @@ enum TVXShapeStyle : std::uint8_t {
   ss3DCircle,
   ss3DRoundSquare
 };
+
+VX_ENUM_NAMES(TVXShapeStyle, "ssRectangle", "ssEllipse", "ssImage", "ssDiamond", "ssLeftTriangle",
+              "ssRightTriangle", "ssUpTriangle", "ssDownTriangle", "ssRoundRect", "ssSquare",
+              "ssCircle", "ssRoundSquare", "ss3DRectangle", "ss3DEllipse", "ss3DImage",
+              "ss3DDiamond", "ss3DLeftTriangle", "ss3DRightTriangle", "ss3DUpTriangle",
+              "ss3DDownTriangle", "ss3DRoundRect", "ss3DSquare", "ss3DCircle", "ss3DRoundSquare")
 
 /// Number of shape styles.
 constexpr int ShapeStyleCount = 24;

@@ -1,12 +1,15 @@
 // TQtCanvas: state, lines, polygons, rectangles and the ellipse family.
 //
-// Coordinates. With antialiasing off, Qt's raster engine draws a one-pixel pen through
-// the pixel of every integer point it passes (the point (x, y) is the centre of pixel
-// (x, y)) and fills the pixels whose centres (x + 0.5, y + 0.5) lie inside a shape. So an
-// outline goes to QPainter through the integer points of its outermost pixels
-// (Rectangle(L, T, R, B): L .. R - 1), and a shape without outline as the area [L, R] x
-// [T, B]. With antialiasing on, pixel x spans [x, x + 1] in Qt and outlines move by half a
-// pixel (StrokeOffset) to stay on the pixel centres; areas stay where they are.
+// Coordinates. The canvas speaks in the toolkit's terms: the integer point (x, y) is the
+// centre of pixel (x, y). Qt's raster engine puts pixel (x, y) at [x, x + 1] x [y, y + 1],
+// fills the pixels whose centres lie inside a shape, and draws a one-pixel line through
+// the pixels that contain the line at the centres of its major axis. So a shape without
+// outline goes to Qt as the area [L, R] x [T, B] (the pixels L .. R - 1), and outlines and
+// lines move by half a pixel onto the pixel centres (LineOffset). Qt's aliased ellipse,
+// which rounds its rectangle to integers itself, gets the integer box of the outline's
+// pixels (CurveOffset). Lines and the outlines of polygons and rectangles drawn with a
+// solid one-pixel pen are drawn segment by segment (ExactLine), each from its first pixel
+// up to, not including, its last, whichever way it runs.
 //
 // Safety. Nothing far outside the device reaches QPainter: lines and polygons are clipped
 // in doubles to the device grown by the widest pen (SafeWindow), and an ellipse, arc or
@@ -71,13 +74,6 @@ QList<qreal> DashPattern(TPenStyle S) {
   default:
     return {};
   }
-}
-
-// A box in pixel-centre coordinates whose sides are at least a point apart.
-TDRect Collapse(TDRect B) {
-  if (B.Left > B.Right) B.Left = B.Right = (B.Left + B.Right) / 2;
-  if (B.Top > B.Bottom) B.Top = B.Bottom = (B.Top + B.Bottom) / 2;
-  return B;
 }
 
 } // namespace
@@ -197,15 +193,25 @@ void TQtCanvas::DoSetClip(const TRect* Clip) {
 // ---- lines and polygons ----
 
 QLineF TQtCanvas::ExactLine(double X0, double Y0, double X1, double Y1) const {
-  const double S = StrokeOffset();
   const double DX = X1 - X0, DY = Y1 - Y0;
-  const double Major = std::abs(DX) >= std::abs(DY) ? DX : DY;
-  if (Antialiasing() || Major >= 0) return QLineF(X0 + S, Y0 + S, X1 + S, Y1 + S);
-  // Qt draws a one-pixel line from its smaller end up to, not including, its larger end.
-  // A line that runs backwards moves half a pixel forward along itself (the same
-  // geometric line), so that its start pixel is drawn and its end pixel is not.
-  const double T = 0.5 / -Major;
-  const double SX = -DX * T, SY = -DY * T;
+  if (Antialiasing()) return QLineF(X0 + 0.5, Y0 + 0.5, X1 + 0.5, Y1 + 0.5);
+  // Qt's aliased one-pixel line takes, along its major axis, the pixels whose centres lie
+  // after its smaller end up to and including its larger end; across, the pixel that
+  // holds the line where it crosses the pixel's centre line when the line rises along the
+  // major axis, or its leading edge otherwise. The toolkit wants the pixels from the
+  // start up to, not including, the end, each nearest to the line at the pixel centre.
+  // So the line moves by half a pixel onto Qt's pixel centres, along the major axis by a
+  // further 1/64 pixel (Qt's coordinate step) backwards or forwards so that the start
+  // pixel is in the range and the end pixel is not, and across by the slope times the
+  // distance between Qt's sample and the pixel centre.
+  constexpr double Nudge = 1.0 / 64;
+  const bool XMajor = std::abs(DX) >= std::abs(DY);
+  const double Major = XMajor ? DX : DY, Minor = XMajor ? DY : DX;
+  const double Along = Major >= 0 ? 0.5 - Nudge : 0.5 + Nudge;
+  const double Slope = Minor / Major; // minor per major step, either direction
+  const double Sample = Slope > 0 ? 0.5 : 0.0;
+  const double Across = 0.5 - Slope * (Sample - Along);
+  const double SX = XMajor ? Along : Across, SY = XMajor ? Across : Along;
   return QLineF(X0 + SX, Y0 + SY, X1 + SX, Y1 + SY);
 }
 
@@ -218,25 +224,10 @@ void TQtCanvas::DoLine(TPoint From, TPoint To) {
 
 void TQtCanvas::DoPolyline(std::span<const TPoint> Points) {
   if (!FPainter.isActive() || !ApplyPen()) return;
-  if (ExactOutline()) {
-    // Segment by segment, each from its first pixel up to the next point, as LineTo: Qt's
-    // own polyline leaves out the joint pixel where a segment turns back.
-    std::vector<QLineF> Lines;
-    Lines.reserve(Points.size());
-    const TDRect W = SafeWindow();
-    for (std::size_t I = 0; I + 1 < Points.size(); ++I) {
-      double X0 = Points[I].X, Y0 = Points[I].Y, X1 = Points[I + 1].X, Y1 = Points[I + 1].Y;
-      if ((X0 != X1 || Y0 != Y1) && detail::ClipSegment(X0, Y0, X1, Y1, W))
-        Lines.push_back(ExactLine(X0, Y0, X1, Y1));
-    }
-    FPainter.drawLines(Lines.data(), int(Lines.size()));
-    return;
-  }
   std::vector<QPointF> P;
   P.reserve(Points.size());
-  const double S = StrokeOffset();
   for (const TPoint& Pt : Points)
-    P.emplace_back(Pt.X + S, Pt.Y + S);
+    P.emplace_back(Pt.X, Pt.Y);
   DrawPolyPoints(P, false, true, false);
 }
 
@@ -245,12 +236,10 @@ void TQtCanvas::DoPolygon(std::span<const TPoint> Points) {
   const bool Outline = ApplyPen();
   const bool Fill = ApplyBrush();
   if (!Outline && !Fill) return;
-  // Without an outline the fill covers the pixels whose centres lie inside the polygon.
-  const double S = Outline ? StrokeOffset() : 0.0;
   std::vector<QPointF> P;
   P.reserve(Points.size());
   for (const TPoint& Pt : Points)
-    P.emplace_back(Pt.X + S, Pt.Y + S);
+    P.emplace_back(Pt.X, Pt.Y);
   DrawPolyPoints(P, true, Outline, Fill);
 }
 
@@ -258,50 +247,64 @@ void TQtCanvas::DrawPolyPoints(std::vector<QPointF>& Points, bool Closed, bool O
   const TDRect W = SafeWindow();
   const bool Inside = std::all_of(Points.begin(), Points.end(),
                                   [&](const QPointF& P) { return W.Contains(P.x(), P.y()); });
+  const QPen Pen = FPainter.pen();
   if (!Fill) FPainter.setBrush(Qt::NoBrush);
-  if (!Outline) FPainter.setPen(Qt::NoPen);
-  if (Closed) {
-    if (!Inside) Points = detail::ClipPolygon(Points, W);
-    if (Points.size() < 2) return;
-    if (!Outline || !ExactOutline()) {
-      FPainter.drawPolygon(Points.data(), int(Points.size()), Qt::OddEvenFill);
-      return;
-    }
-    // Qt's one-pixel outline of a closed path leaves out a corner where an edge runs
-    // backwards; the edges are drawn as lines instead, each from its first pixel.
-    if (Fill) {
-      const QPen P = FPainter.pen();
+  if (Closed && !Inside) Points = detail::ClipPolygon(Points, W);
+  if (Points.size() < 2) return;
+
+  if (Outline && ExactOutline()) {
+    // The inside (pixel centres inside the polygon through the outline's pixels), then
+    // every segment from its first pixel, so that each vertex is drawn exactly once.
+    if (Closed && Fill) {
       FPainter.setPen(Qt::NoPen);
       FPainter.drawPolygon(Points.data(), int(Points.size()), Qt::OddEvenFill);
-      FPainter.setPen(P);
+      FPainter.setPen(Pen);
     }
     std::vector<QLineF> Lines;
     Lines.reserve(Points.size());
-    for (std::size_t I = 0; I < Points.size(); ++I) {
-      const QPointF& A = Points[I];
-      const QPointF& B = Points[(I + 1) % Points.size()];
-      if (A != B) Lines.push_back(ExactLine(A.x(), A.y(), B.x(), B.y()));
+    const std::size_t Count = Closed ? Points.size() : Points.size() - 1;
+    for (std::size_t I = 0; I < Count; ++I) {
+      double X0 = Points[I].x(), Y0 = Points[I].y();
+      double X1 = Points[(I + 1) % Points.size()].x(), Y1 = Points[(I + 1) % Points.size()].y();
+      if ((X0 != X1 || Y0 != Y1) && detail::ClipSegment(X0, Y0, X1, Y1, W))
+        Lines.push_back(ExactLine(X0, Y0, X1, Y1));
     }
     FPainter.drawLines(Lines.data(), int(Lines.size()));
+    return;
+  }
+  if (!Outline) {
+    FPainter.setPen(Qt::NoPen);
+    FPainter.drawPolygon(Points.data(), int(Points.size()), Qt::OddEvenFill);
+    return;
+  }
+  // Styled or wide pens: Qt's own paths, whose dashes run on around the corners.
+  const double S = LineOffset();
+  for (QPointF& P : Points)
+    P += QPointF(S, S);
+  if (Closed) {
+    FPainter.drawPolygon(Points.data(), int(Points.size()), Qt::OddEvenFill);
     return;
   }
   if (Inside) {
     FPainter.drawPolyline(Points.data(), int(Points.size()));
     return;
   }
-  for (const std::vector<QPointF>& Run : detail::ClipPolyline(Points, W))
+  const TDRect Shifted{W.Left + S, W.Top + S, W.Right + S, W.Bottom + S};
+  for (const std::vector<QPointF>& Run : detail::ClipPolyline(Points, Shifted))
     FPainter.drawPolyline(Run.data(), int(Run.size()));
 }
 
 // ---- rectangles ----
 
-void TQtCanvas::DoFillRect(const TRect& R) {
-  if (!FPainter.isActive() || !ApplyBrush()) return;
-  const TRect64 V = detail::Intersect(TRect64::From(R), TRect64::From(Bounds()));
+void TQtCanvas::FillArea(const TRect64& R, const QBrush& Brush) {
+  const TRect64 V = detail::Intersect(R, TRect64::From(Bounds()));
   if (V.Empty()) return;
   // QRect(L, T, W, H) is exactly the pixels L .. L + W - 1 in both rendering modes.
-  FPainter.fillRect(QRect(int(V.Left), int(V.Top), int(V.Width()), int(V.Height())),
-                    FPainter.brush());
+  FPainter.fillRect(QRect(int(V.Left), int(V.Top), int(V.Width()), int(V.Height())), Brush);
+}
+
+void TQtCanvas::DoFillRect(const TRect& R) {
+  if (FPainter.isActive() && ApplyBrush()) FillArea(TRect64::From(R), FPainter.brush());
 }
 
 void TQtCanvas::DoRectangle(const TRect& R) {
@@ -310,14 +313,27 @@ void TQtCanvas::DoRectangle(const TRect& R) {
     DoFillRect(R);
     return;
   }
-  ApplyBrush();
+  const bool Fill = ApplyBrush();
+  if (ExactOutline()) {
+    // Four one-pixel strips and the inside: exact also where the rectangle leaves the
+    // device, where Qt's path outline can lose a corner pixel.
+    const TRect64 Box = TRect64::From(R);
+    if (Fill)
+      FillArea({Box.Left + 1, Box.Top + 1, Box.Right - 1, Box.Bottom - 1}, FPainter.brush());
+    const QBrush Edge(FPainter.pen().color());
+    FillArea({Box.Left, Box.Top, Box.Right, Box.Top + 1}, Edge);
+    FillArea({Box.Left, Box.Bottom - 1, Box.Right, Box.Bottom}, Edge);
+    FillArea({Box.Left, Box.Top + 1, Box.Left + 1, Box.Bottom - 1}, Edge);
+    FillArea({Box.Right - 1, Box.Top + 1, Box.Right, Box.Bottom - 1}, Edge);
+    return;
+  }
   QPen P = FPainter.pen();
   P.setJoinStyle(Qt::MiterJoin);
   FPainter.setPen(P);
   const int Width = PenWidth();
   const double Inset = Pen().Style() == psInsideFrame ? (Width - 1) / 2.0 : 0.0;
-  TDRect Box =
-      Collapse({R.Left + Inset, R.Top + Inset, R.Right - 1.0 - Inset, R.Bottom - 1.0 - Inset});
+  TDRect Box = detail::Collapse(
+      {R.Left + Inset, R.Top + Inset, R.Right - 1.0 - Inset, R.Bottom - 1.0 - Inset});
   const TDRect W = SafeWindow();
   if (!W.Contains(Box)) {
     // The sides that leave the window cannot show; the others stay where they are.
@@ -325,125 +341,8 @@ void TQtCanvas::DoRectangle(const TRect& R) {
            std::min(Box.Bottom, W.Bottom)};
     if (Box.Left > Box.Right || Box.Top > Box.Bottom) return;
   }
-  const double S = StrokeOffset();
+  const double S = LineOffset();
   FPainter.drawRect(QRectF(Box.Left + S, Box.Top + S, Box.Right - Box.Left, Box.Bottom - Box.Top));
-}
-
-// ---- the ellipse family ----
-
-void TQtCanvas::DoEllipse(const TRect& R) {
-  DrawShape(R, {TShape::Ellipse, 0, 0, {}, {}});
-}
-
-void TQtCanvas::DoRoundRect(const TRect& R, int CornerWidth, int CornerHeight) {
-  DrawShape(R, {TShape::RoundRect, double(CornerWidth), double(CornerHeight), {}, {}});
-}
-
-void TQtCanvas::DoArc(TArcKind Kind, const TRect& R, TPoint Start, TPoint End) {
-  const TShape Shape = Kind == akArc ? TShape::Arc : Kind == akChord ? TShape::Chord : TShape::Pie;
-  DrawShape(R, {Shape, 0, 0, Start, End});
-}
-
-void TQtCanvas::DrawShape(const TRect& R, const TShapeArgs& Args) {
-  if (!FPainter.isActive()) return;
-  const bool Outline = ApplyPen();
-  const bool Fill = Args.Shape != TShape::Arc && ApplyBrush();
-  if (!Outline && !Fill) return;
-  TDRect Box;
-  double Corner = 0; // how much smaller the corner ellipse is than its pixel size
-  if (Outline) {
-    const bool Inside = Pen().Style() == psInsideFrame && Args.Shape != TShape::Arc;
-    const double Inset = Inside ? (PenWidth() - 1) / 2.0 : 0.0;
-    Box = Collapse({R.Left + Inset, R.Top + Inset, R.Right - 1.0 - Inset, R.Bottom - 1.0 - Inset});
-    Corner = 1;
-  } else {
-    Box = {double(R.Left), double(R.Top), double(R.Right), double(R.Bottom)};
-  }
-  if (Args.Shape == TShape::Arc) FPainter.setBrush(Qt::NoBrush);
-
-  const double S = Outline ? StrokeOffset() : 0.0;
-  if (!SafeWindow().Contains(Box)) {
-    std::vector<QPointF> Points;
-    FlattenShape(Box, Args, Points);
-    for (QPointF& P : Points)
-      P += QPointF(S, S);
-    DrawPolyPoints(Points, Args.Shape != TShape::Arc, Outline, Fill);
-    return;
-  }
-
-  const QRectF Q(Box.Left + S, Box.Top + S, Box.Right - Box.Left, Box.Bottom - Box.Top);
-  switch (Args.Shape) {
-  case TShape::Ellipse:
-    if (Outline) {
-      FPainter.drawEllipse(Q);
-    } else {
-      // drawEllipse fills small aliased ellipses with its own midpoint rule, one row short
-      // at the top; a path is filled by pixel centres like every other area.
-      QPainterPath Path;
-      Path.addEllipse(Q);
-      FPainter.drawPath(Path);
-    }
-    return;
-  case TShape::RoundRect: {
-    const double RX = std::clamp((Args.CornerWidth - Corner) / 2, 0.0, Q.width() / 2);
-    const double RY = std::clamp((Args.CornerHeight - Corner) / 2, 0.0, Q.height() / 2);
-    if (RX <= 0 || RY <= 0)
-      FPainter.drawRect(Q);
-    else
-      FPainter.drawRoundedRect(Q, RX, RY, Qt::AbsoluteSize);
-    return;
-  }
-  default:
-    break;
-  }
-  const double CX = (Box.Left + Box.Right) / 2, CY = (Box.Top + Box.Bottom) / 2;
-  const double RX = (Box.Right - Box.Left) / 2, RY = (Box.Bottom - Box.Top) / 2;
-  const double A0 = detail::ParametricAngle(CX, CY, RX, RY, Args.Start.X, Args.Start.Y);
-  const double A1 = detail::ParametricAngle(CX, CY, RX, RY, Args.End.X, Args.End.Y);
-  double Span = A1 - A0;
-  if (Span <= 0) Span += 360; // the same ray twice is the whole ellipse
-  QPainterPath Path;
-  if (Args.Shape == TShape::Pie)
-    Path.moveTo(Q.center());
-  else
-    Path.arcMoveTo(Q, A0);
-  Path.arcTo(Q, A0, Span);
-  if (Args.Shape != TShape::Arc) Path.closeSubpath();
-  FPainter.drawPath(Path);
-}
-
-void TQtCanvas::FlattenShape(const TDRect& Box, const TShapeArgs& Args, std::vector<QPointF>& Out) {
-  const double CX = (Box.Left + Box.Right) / 2, CY = (Box.Top + Box.Bottom) / 2;
-  const double RX = (Box.Right - Box.Left) / 2, RY = (Box.Bottom - Box.Top) / 2;
-  switch (Args.Shape) {
-  case TShape::Ellipse:
-    detail::AppendArcPoints(Out, CX, CY, RX, RY, 0, 360);
-    return;
-  case TShape::RoundRect: {
-    const double CW = std::clamp(Args.CornerWidth / 2, 0.0, RX);
-    const double CH = std::clamp(Args.CornerHeight / 2, 0.0, RY);
-    if (CW <= 0 || CH <= 0) {
-      Out = {{Box.Left, Box.Top},
-             {Box.Right, Box.Top},
-             {Box.Right, Box.Bottom},
-             {Box.Left, Box.Bottom}};
-      return;
-    }
-    detail::AppendArcPoints(Out, Box.Right - CW, Box.Top + CH, CW, CH, 0, 90);
-    detail::AppendArcPoints(Out, Box.Left + CW, Box.Top + CH, CW, CH, 90, 90);
-    detail::AppendArcPoints(Out, Box.Left + CW, Box.Bottom - CH, CW, CH, 180, 90);
-    detail::AppendArcPoints(Out, Box.Right - CW, Box.Bottom - CH, CW, CH, 270, 90);
-    return;
-  }
-  default:
-    break;
-  }
-  const double A0 = detail::ParametricAngle(CX, CY, RX, RY, Args.Start.X, Args.Start.Y);
-  const double A1 = detail::ParametricAngle(CX, CY, RX, RY, Args.End.X, Args.End.Y);
-  double Span = A1 - A0;
-  if (Span <= 0) Span += 360;
-  if (Args.Shape == TShape::Pie) Out.emplace_back(CX, CY);
-  detail::AppendArcPoints(Out, CX, CY, RX, RY, A0, Span);
 }
 
 } // namespace vx::qt

@@ -86,18 +86,26 @@ private:
   int PenWidth() const;
   // Device bounds grown by the widest pen: geometry outside cannot show.
   detail::TDRect SafeWindow() const;
-  // Offset from the canvas's pixel-centre coordinates to the painter's coordinates.
-  double StrokeOffset() const { return Antialiasing() ? 0.5 : 0.0; }
+  // Offset of lines and outlines from the canvas's pixel-centre coordinates to Qt's.
+  static constexpr double LineOffset() { return 0.5; }
+  // The same for Qt's ellipse curves, which round their box themselves when aliased.
+  double CurveOffset() const { return Antialiasing() ? 0.5 : 0.0; }
   // Whether outlines are drawn line by line with ExactLine (a solid one-pixel pen without
   // antialiasing); other pens keep Qt's paths, whose dashes run on around corners.
   bool ExactOutline() const {
-    return PenWidth() == 1 && Pen().Style() == psSolid && !Antialiasing();
+    return PenWidth() == 1 && (Pen().Style() == psSolid || Pen().Style() == psInsideFrame) &&
+           !Antialiasing();
   }
   // The one-pixel line from (X0, Y0) that sets its start pixel and not its end pixel.
   QLineF ExactLine(double X0, double Y0, double X1, double Y1) const;
 
+  // Fills the pixels of R that lie on the device.
+  void FillArea(const detail::TRect64& R, const QBrush& Brush);
   void DrawPolyPoints(std::vector<QPointF>& Points, bool Closed, bool Outline, bool Fill);
   void DrawShape(const TRect& R, const TShapeArgs& Args);
+  void DrawEllipseSpans(const TRect& R, bool Outline, bool Fill);
+  // Fills the pixels X0 .. X1 of row Y (on the device).
+  void FillSpan(std::int64_t Y, std::int64_t X0, std::int64_t X1, const QBrush& Brush);
   void FlattenShape(const detail::TDRect& Box, const TShapeArgs& Args, std::vector<QPointF>& Out);
   void DrawImagePart(const detail::TRect64& Target, const QImage& Image, const QRectF& Source,
                      QPainter::CompositionMode Mode);

@@ -104,6 +104,8 @@ QFont ToQFont(const TFont& F) {
     Q.setStyleHint(QFont::Monospace);
   }
   Q.setKerning(false);
+  // Full hinting rounds every advance to whole pixels, as the toolkit's platform does.
+  Q.setHintingPreference(QFont::PreferFullHinting);
   return Q;
 }
 

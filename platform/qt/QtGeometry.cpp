@@ -7,6 +7,12 @@
 
 namespace vx::qt::detail {
 
+TDRect Collapse(TDRect B) {
+  if (B.Left > B.Right) B.Left = B.Right = (B.Left + B.Right) / 2;
+  if (B.Top > B.Bottom) B.Top = B.Bottom = (B.Top + B.Bottom) / 2;
+  return B;
+}
+
 TRect64 Intersect(const TRect64& A, const TRect64& B) {
   TRect64 R{std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
             std::min(A.Bottom, B.Bottom)};

@@ -40,6 +40,9 @@ struct TRect64 {
   std::int64_t Height() const { return Bottom - Top; }
 };
 
+/// B with inverted sides moved together to their middle (a point or a line).
+TDRect Collapse(TDRect B);
+
 /// The overlap of A and B (empty when they do not meet).
 TRect64 Intersect(const TRect64& A, const TRect64& B);
 

@@ -1,9 +1,13 @@
 #include "graphics/ObjectRect.h"
+#include "platform/core/Component.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/Published.h"
+#include "platform/core/Streaming.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 
 namespace vx {
 namespace {
@@ -123,6 +127,42 @@ TEST_F(ObjectRectTest, AssignCopiesFromAnyCustomRectAndAlwaysNotifies) {
   EXPECT_THROW(R.Assign(&Other), EConvertError);
   EXPECT_THROW(R.Assign(nullptr), EConvertError);
   EXPECT_EQ(Changes, 2);
+}
+
+// A component with margins, as the chart panel and the legend have them.
+class TMarginsHost : public TComponent {
+  VX_CLASS_NAME(TMarginsHost)
+public:
+  explicit TMarginsHost(TComponent* Owner = nullptr) : TComponent(Owner) {
+    FMargins->SetOnChange([this](TObject*) { ++Changes; });
+  }
+  TVXObjectRect* Margins() const { return FMargins.get(); }
+  int Changes = 0;
+
+private:
+  std::unique_ptr<TVXObjectRect> FMargins = std::make_unique<TVXObjectRect>();
+};
+
+VX_PUBLISHED(TMarginsHost, TComponent) {
+  P.Object("Margins", &TMarginsHost::Margins);
+}
+
+TEST(ObjectRectStreaming, WritesOnlyNonZeroSidesAndReadsThemBack) {
+  TMarginsHost Host;
+  EXPECT_EQ(WriteComponent(Host).find("\"Margins\""), std::string::npos) << WriteComponent(Host);
+
+  Host.Margins()->SetRect(Rect(5, 0, -7, 0));
+  const std::string Text = WriteComponent(Host);
+  EXPECT_NE(Text.find("\"Left\""), std::string::npos) << Text;
+  EXPECT_NE(Text.find("\"Right\""), std::string::npos) << Text;
+  EXPECT_EQ(Text.find("\"Top\""), std::string::npos) << Text;
+  EXPECT_EQ(Text.find("\"Bottom\""), std::string::npos) << Text;
+
+  const std::unique_ptr<TComponent> Copy = ReadComponent(Text);
+  auto* Read = dynamic_cast<TMarginsHost*>(Copy.get());
+  ASSERT_NE(Read, nullptr);
+  EXPECT_EQ(Read->Margins()->Rect(), Rect(5, 0, -7, 0));
+  EXPECT_EQ(Read->Changes, 2); // the owner hears of every side read
 }
 
 } // namespace
