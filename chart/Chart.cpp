@@ -1,14 +1,16 @@
 // The chart base: construction and destruction, attachment to a panel and its axes,
-// change notifications and property setters. Painting, labels and hit tests are in
-// ChartPaint.cpp.
+// change notifications, property setters and the published properties. Painting, labels
+// and hit tests are in ChartPaint.cpp.
 
 #include "chart/Chart.h"
 
 #include "chart/Axis.h"
+#include "chart/ChartConstsNames.h"
 #include "chart/ChartPanel.h"
 #include "chart/ChartValues.h"
 #include "chart/ValuePalette.h"
 #include "platform/core/Property.h"
+#include "platform/core/Published.h"
 #include "platform/core/UpdateGuard.h"
 
 #include <vector>
@@ -397,6 +399,49 @@ void TVXCustomChart::Assign(const TPersistent* Source) {
 void TVXCustomChart::Loaded() {
   TComponent::Loaded();
   FValues->Loaded();
+}
+
+// ---------------------------------------------------------------- published properties
+
+VX_PUBLISHED(TVXCustomChart, TComponent) {}
+
+VX_PUBLISHED(TVXChart, TVXCustomChart) {
+  P.Event("OnDrawing", &TVXChart::OnDrawing, &TVXChart::SetOnDrawing);
+  P.Event("OnDraw", &TVXChart::OnDraw, &TVXChart::SetOnDraw);
+  P.Event("OnChange", &TVXChart::OnChange, &TVXChart::SetOnChange);
+  P.Event("OnValueChange", &TVXChart::OnValueChange, &TVXChart::SetOnValueChange);
+  P.Event("OnValueSelectionChange", &TVXChart::OnValueSelectionChange,
+          &TVXChart::SetOnValueSelectionChange);
+  P.Event("OnValueVisibleChange", &TVXChart::OnValueVisibleChange,
+          &TVXChart::SetOnValueVisibleChange);
+  P.String("Caption", &TVXChart::Caption, &TVXChart::SetCaption);
+  P.Object("Brush", [](const TVXChart& C) -> const TBrush& { return C.Brush(); });
+  P.Object("Pen", [](const TVXChart& C) -> const TPen& { return C.Pen(); });
+  P.Object("Font", [](const TVXChart& C) -> const TFont& { return C.Font(); });
+  P.Bool("ParentFont", &TVXChart::ParentFont, &TVXChart::SetParentFont, true);
+  P.Color("Color", &TVXChart::GetColor, &TVXChart::SetColor);
+  P.Int("Group", &TVXChart::Group, &TVXChart::SetGroup, 0);
+  P.Enum("GroupStyle", &TVXChart::GroupStyle, &TVXChart::SetGroupStyle, gsNone);
+  P.String("ValueLabelFormat", &TVXChart::ValueLabelFormat, &TVXChart::SetValueLabelFormat);
+  P.Enum("ValueLabelStyle", &TVXChart::ValueLabelStyle, &TVXChart::SetValueLabelStyle, ltsCaption);
+  P.Enum("HorizAxis", &TVXChart::HorizAxis, &TVXChart::SetHorizAxis, haBottomAxis);
+  P.Set("Options", &TVXChart::Options, &TVXChart::SetOptions,
+        TChartOptions{coColorEachPoint, coShowInLegend, coAllowSingleValue, coLabelEachPoint});
+  P.Double("OffsetVertical", &TVXChart::OffsetVertical, &TVXChart::SetOffsetVertical);
+  P.Component("Parent", &TVXChart::Parent, &TVXChart::SetParent);
+  P.Enum("VertAxis", &TVXChart::VertAxis, &TVXChart::SetVertAxis, vaLeftAxis);
+  // Sample values of the designer are not kept.
+  P.Collection("Values", [](const TVXChart& C) -> const TVXChartValues& {
+     return C.Values();
+   }).Stored([](const TVXChart& C) { return !C.Preview(); });
+  P.Bool("Preview", &TVXChart::Preview, &TVXChart::SetPreview, true);
+  // A colour taken from the panel is not the chart's own: storing it would switch
+  // ParentSelectionColor off when the description is read.
+  P.Color("SelectionColor", &TVXChart::SelectionColor, &TVXChart::SetSelectionColor, clActiveBorder)
+      .Stored([](const TVXChart& C) { return !C.ParentSelectionColor(); });
+  P.Bool("ParentSelectionColor", &TVXChart::ParentSelectionColor,
+         &TVXChart::SetParentSelectionColor, true);
+  P.Bool("Visible", &TVXChart::Visible, &TVXChart::SetVisible, true);
 }
 
 } // namespace vx

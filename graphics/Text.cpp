@@ -126,8 +126,12 @@ void DrawAlignedText(TCanvas& Canvas, const std::string& Text, unsigned Format, 
   Canvas.Brush().SetStyle(bsClear);
   if (((Format & DT_SINGLELINE) == 0 && (Format & DT_VCENTER) != 0) || (Format & DT_BOTTOM) != 0) {
     if (Format & DT_WORDBREAK) {
-      const std::int64_t Width = std::int64_t{Rect.Right} - Rect.Left;
-      const int H = GetTextBlockHeight(Canvas, WrapText(Canvas, Text, ClampToInt(Width)));
+      // The block is measured with the wrap that draws it: a block measured by another
+      // wrap (WrapText also breaks after hyphens and keeps quotes together) can come out
+      // a line short, and its last line is then cut off at the bottom.
+      TRect Measure = Rect;
+      const int H =
+          Canvas.DrawText(Text, Measure, (Format | DT_CALCRECT) & ~(DT_VCENTER | DT_BOTTOM));
       if (Format & DT_VCENTER)
         Rect.Top = ClampToInt(std::int64_t{CenterPoint(Rect).Y} - H / 2);
       else

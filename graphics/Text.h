@@ -30,8 +30,8 @@ void GetRotatedTextExtent(const TCanvas& Canvas, int Angle, const std::string& T
 
 /// Draws Text into Rect with the DT_... flags Format, with a transparent background (the
 /// brush style is restored afterwards, also when an exception passes). DT_VCENTER or
-/// DT_BOTTOM on multi-line text with DT_WORDBREAK place the wrapped block in Rect; without
-/// DT_WORDBREAK they make the text a single line.
+/// DT_BOTTOM with DT_WORDBREAK place the wrapped block, measured with the canvas's own
+/// wrap, in Rect; without DT_WORDBREAK they make the text a single line.
 void DrawAlignedText(TCanvas& Canvas, const std::string& Text, unsigned Format, TRect Rect);
 
 /// The height of a text block: TextHeight(Text) x (1 + the line feeds in Text), clamped to

@@ -166,6 +166,12 @@ INSTANTIATE_TEST_SUITE_P(
                     DT_BOTTOM | DT_WORDBREAK,
                     ThreeLines,
                     {{0, 61}, {0, 61 + LineH}, {0, 61 + 2 * LineH}}},
+        // The canvas wraps "well-known fact" into two lines; the block stands on the bottom
+        // edge (WrapText would measure one line and push the second out of the rectangle).
+        AlignedCase{"BottomBlockMeasuredByTheDrawingWrap",
+                    DT_BOTTOM | DT_WORDBREAK,
+                    "well-known fact",
+                    {{0, 100 - 2 * LineH}, {0, 100 - LineH}}},
         AlignedCase{"TopWrapped", DT_WORDBREAK, ThreeLines, {{0, 0}, {0, LineH}, {0, 2 * LineH}}},
         AlignedCase{"CenteredUnclipped", DT_CENTER | DT_NOCLIP, "abcd", {{50 - 14, 0}}},
         AlignedCase{"Empty", DT_VCENTER | DT_WORDBREAK, "", {}}),
