@@ -5,7 +5,6 @@
 #include "chart/Chart.h"
 
 #include "chart/Axis.h"
-#include "chart/ChartConstsNames.h"
 #include "chart/ChartPanel.h"
 #include "chart/ChartValues.h"
 #include "chart/ValuePalette.h"
