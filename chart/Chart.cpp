@@ -52,12 +52,11 @@ void TVXCustomChart::InitDefaults() {
   FFont = CreateFont();
   FPen = CreatePen();
   FValues = CreateValues();
-  // The chart takes over the font of a panel that owns it and attaches to it. (The brush
-  // copy of a windowed owner is not kept: colour and style are set just below.)
-  if (auto* Panel = dynamic_cast<TVXCustomChartPanel*>(Owner())) {
-    FFont->Assign(&Panel->Font());
-    SetParent(Panel);
-  }
+  // The chart takes over the font of a control that owns it and attaches to a panel that
+  // owns it. (The brush copy of a windowed owner is left out: colour and style are set
+  // just below.)
+  if (auto* Control = dynamic_cast<TCustomControl*>(Owner())) FFont->Assign(&Control->Font());
+  if (auto* Panel = dynamic_cast<TVXCustomChartPanel*>(Owner())) SetParent(Panel);
   FBrush->SetColor(NextValuePaletteColor());
   FBrush->SetStyle(bsSolid);
   FOptions = TChartOptions{coColorEachPoint, coShowInLegend, coAllowSingleValue, coLabelEachPoint};

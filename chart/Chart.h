@@ -19,7 +19,7 @@
 #include "graphics/Geometry.h"
 #include "platform/core/Color.h"
 #include "platform/core/Component.h"
-#include "platform/core/Cursor.h"
+#include "platform/core/Control.h"
 #include "platform/core/GraphicsObjects.h"
 
 #include <memory>

@@ -2,14 +2,14 @@
 
 #include "chart/Axis.h"
 #include "chart/Chart.h"
+#include "platform/core/Published.h"
 
 #include <vector>
 
 namespace vx {
 
 TVXCustomChartPanel::TVXCustomChartPanel(TComponent* AOwner)
-    : TComponent(AOwner), FCharts(std::make_unique<TVXChartList>(this)),
-      FFont(std::make_unique<TFont>()) {
+    : TCustomPanel(AOwner), FCharts(std::make_unique<TVXChartList>(this)) {
   const auto MakeAxis = [this](TVXChartAxisLocation Location) {
     auto Axis = std::make_unique<TVXChartAxis>(this);
     Axis->SetLocation(Location);
@@ -116,5 +116,9 @@ void TVXCustomChartPanel::InvalidateLegend(TVXCustomChart* Chart) {
 void TVXCustomChartPanel::DoChange() {
   if (FOnChange) FOnChange(this);
 }
+
+// The panel's own published properties come with its layout and decorations; registered
+// here so that charts can refer to a panel in stored descriptions.
+VX_PUBLISHED(TVXCustomChartPanel, TComponent) {}
 
 } // namespace vx

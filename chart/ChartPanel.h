@@ -3,9 +3,9 @@
 // of attached charts (not owning them) and hears of every change of its charts.
 //
 // This header holds the part of the panel that the charts rely on: the chart list, the
-// four axes and their lookup, the font and selection colour that charts take over, the
-// change notifications a chart sends with the panel's chart events, and the mapping of
-// pixel rectangles to value rectangles. Layout, painting, decorations, the legend and
+// four axes and their lookup, the selection colour that charts take over (the font is
+// the control's), the change notifications a chart sends with the panel's chart events,
+// and the mapping of pixel rectangles to value rectangles. Layout, painting, decorations, the legend and
 // the mouse belong to the rest of the class.
 
 #include "chart/ChartConsts.h"
@@ -13,8 +13,7 @@
 #include "chart/ChartList.h"
 #include "graphics/Geometry.h"
 #include "platform/core/Color.h"
-#include "platform/core/Component.h"
-#include "platform/core/GraphicsObjects.h"
+#include "platform/core/Control.h"
 
 #include <memory>
 
@@ -24,7 +23,7 @@ class TVXChartAxis;
 class TVXChartValue;
 class TVXCustomChart;
 
-class TVXCustomChartPanel : public TComponent {
+class TVXCustomChartPanel : public TCustomPanel {
   VX_CLASS_NAME(TVXCustomChartPanel)
 public:
   /// Creates the bottom, left, right and top axes and the chart list.
@@ -47,9 +46,6 @@ public:
   /// The left axis for vaLeftAxis, the right axis for vaRightAxis, nullptr for vaCustomAxis.
   TVXChartAxis* GetVertAxis(TVerticalAxis Axis) const;
 
-  /// The panel font, which charts with ParentFont take over when they attach.
-  TFont& Font() { return *FFont; }
-  const TFont& Font() const { return *FFont; }
   /// The colour of selected values; charts with ParentSelectionColor copy it when they
   /// attach. Default clActiveBorder.
   TColor SelectionColor() const { return FSelectionColor; }
@@ -113,7 +109,6 @@ private:
   std::unique_ptr<TVXChartAxis> FTopAxis;
   std::unique_ptr<TVXChartAxis> FLeftAxis;
   std::unique_ptr<TVXChartAxis> FBottomAxis;
-  std::unique_ptr<TFont> FFont;
   TColor FSelectionColor = clActiveBorder;
   TNotifyEvent FOnChange;
   TVXChartEvent FOnChartChange;

@@ -2,6 +2,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtControlHost.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -68,6 +69,7 @@ void RegisterQtBackend() {
                           [](const TGraphic& G) { return WriteImage(G, "BMP"); }});
     RegisterGraphicCodec({"png", [](const auto& Data) { return ReadImage(Data, "PNG"); },
                           [](const TGraphic& G) { return WriteImage(G, "PNG"); }});
+    InstallScreenCursor();
   });
 }
 

@@ -10,9 +10,10 @@
 
 namespace vx::qt {
 
-/// Makes every TBitmap canvas a TQtCanvas and registers the "bmp" and "png" codecs (read:
+/// Makes every TBitmap canvas a TQtCanvas, registers the "bmp" and "png" codecs (read:
 /// any variant QImage reads, 8-bit palettes included, as 32-bit pixels; write: 32-bit PNG,
-/// 24-bit BMP or 32-bit BMP when a pixel is not opaque). Safe to call more than once.
+/// 24-bit BMP or 32-bit BMP when a pixel is not opaque) and maps the screen cursor to Qt's
+/// override cursor. Safe to call more than once.
 void RegisterQtBackend();
 
 /// A copy of the bitmap's pixels as a QImage (Format_ARGB32); an empty bitmap gives a

@@ -103,7 +103,9 @@ private:
   void FillArea(const detail::TRect64& R, const QBrush& Brush);
   void DrawPolyPoints(std::vector<QPointF>& Points, bool Closed, bool Outline, bool Fill);
   void DrawShape(const TRect& R, const TShapeArgs& Args);
-  void DrawEllipseSpans(const TRect& R, bool Outline, bool Fill);
+  // An ellipse (corner size = box size) or a rounded rectangle, row by row.
+  void DrawRoundSpans(const TRect& R, std::int64_t CornerWidth, std::int64_t CornerHeight,
+                      bool Outline, bool Fill);
   // Fills the pixels X0 .. X1 of row Y (on the device).
   void FillSpan(std::int64_t Y, std::int64_t X0, std::int64_t X1, const QBrush& Brush);
   void FlattenShape(const detail::TDRect& Box, const TShapeArgs& Args, std::vector<QPointF>& Out);

@@ -1,10 +1,10 @@
 // TQtCanvas: the ellipse family (Ellipse, RoundRect, Arc, Chord, Pie).
 //
-// An aliased ellipse with a solid one-pixel pen or without pen is rasterised here, row by
-// row, from its own equation: symmetric about both axes by construction, inside its box,
-// and only over the rows of the device, so any size is safe. Qt's aliased drawEllipse
-// uses a midpoint rule of its own that fills one row short at the top and lets flat
-// outlines overshoot their box, and its path outlines are not symmetric. Other pens,
+// An aliased ellipse or rounded rectangle with a solid one-pixel pen or without pen is
+// rasterised here, row by row, from the ellipse equation: symmetric about both axes by
+// construction, inside its box, and only over the rows of the device, so any size is safe. Qt's
+// aliased drawEllipse uses a midpoint rule of its own that fills one row short at the top and lets
+// flat outlines overshoot their box, and its path outlines are not symmetric. Other pens,
 // antialiasing and the other shapes go to Qt as paths; a shape whose box does not fit the
 // safe window is flattened into a polygon first.
 
@@ -39,35 +39,61 @@ void TQtCanvas::FillSpan(std::int64_t Y, std::int64_t X0, std::int64_t X1, const
   FillArea({X0, Y, X1 + 1, Y + 1}, Brush);
 }
 
-void TQtCanvas::DrawEllipseSpans(const TRect& R, bool Outline, bool Fill) {
+void TQtCanvas::DrawRoundSpans(const TRect& R, std::int64_t CornerWidth, std::int64_t CornerHeight,
+                               bool Outline, bool Fill) {
   const TRect64 Dev = TRect64::From(Bounds());
   const std::int64_t L = R.Left, T = R.Top, RR = R.Right, B = R.Bottom;
-  const std::int64_t Y0 = std::max(T, Dev.Top), Y1 = std::min(B, Dev.Bottom);
-  // Pixel x mirrors to L + RR - 1 - x; rows at the same distance from the centre row
-  // are alike.
-  const double CX = double(L + RR - 1) / 2, CY = double(T + B - 1) / 2;
+  const std::int64_t W = RR - L, H = B - T;
+  const std::int64_t CW = std::clamp<std::int64_t>(CornerWidth, 0, W);
+  const std::int64_t CH = std::clamp<std::int64_t>(CornerHeight, 0, H);
+  // A rounded rectangle is its corner ellipse cut in four and moved apart; an ellipse is
+  // one whose corner ellipse is the whole box. Pixel x mirrors to L + RR - 1 - x; the
+  // right half is computed, the left half mirrored, so the shape is symmetric.
   auto Mirror = [&](std::int64_t X) { return L + RR - 1 - X; };
-  // The curve runs through the centres of the outermost pixels: radii (RR - 1 - L) / 2
-  // and (B - 1 - T) / 2. On the right, each row draws from just inside where the row
-  // further out ends to where the curve crosses its own centre line, so the outline is
-  // 8-connected. The left side mirrors the right. Without an outline
-  // the same pixels and those between them are filled, so both fit the same box.
+  // The corner ellipse runs through the centres of its outermost pixels.
+  const double A = double(CW - 1) / 2, BB = double(CH - 1) / 2;
+  const double CX = double(L) + A;
+  const std::int64_t Shift = W - CW; // from the corner ellipse's right half to the shape's
+  // Where the row at distance DY from the ellipse's centre row ends on the right. The
+  // middle and the outermost rows hold the curve's extremes somewhere in their band: they
+  // reach as far as the curve within half a pixel towards the centre.
+  auto EndOf = [&](double DY) {
+    const bool Extreme = DY + 1 > BB || DY <= 0.5;
+    return RoundHalfUp(CX + HalfWidth(A, BB, Extreme ? std::max(0.0, DY - 0.5) : DY)) + Shift;
+  };
+  const std::int64_t TopRows = CH / 2, BandEnd = B - CH / 2; // rows of the upper corners
   const QBrush Inside = FPainter.brush();
   const QBrush Edge = Outline ? QBrush(FPainter.pen().color()) : Inside;
-  const double A = double(RR - 1 - L) / 2, BB = double(B - 1 - T) / 2;
-  for (std::int64_t Y = Y0; Y < Y1; ++Y) {
-    const double DY = std::abs(double(Y) - CY);
-    const bool Outermost = DY + 1 > BB;
-    // The middle and the outermost rows hold the curve's extremes somewhere in their
-    // band: they reach as far as the curve within half a pixel towards the centre.
-    const bool Extreme = Outermost || DY <= 0.5;
-    const std::int64_t End =
-        RoundHalfUp(CX + HalfWidth(A, BB, Extreme ? std::max(0.0, DY - 0.5) : DY));
-    const std::int64_t Start = Outermost
-                                   ? std::int64_t(std::ceil(CX))
-                                   : std::min(End, RoundHalfUp(CX + HalfWidth(A, BB, DY + 1)) + 1);
-    if (!Outline || Mirror(Start) >= Start) {
+  for (std::int64_t Y = std::max(T, Dev.Top); Y < std::min(B, Dev.Bottom); ++Y) {
+    // The row's distance from the ellipse's centre row, and that of the neighbouring row
+    // further out (none for the outermost rows).
+    double DY, Outer = -1;
+    if (Y < T + TopRows) {
+      const std::int64_t E = Y - T;
+      DY = BB - double(E);
+      if (E > 0) Outer = DY + 1;
+    } else if (Y >= BandEnd) {
+      const std::int64_t E = Y - (B - CH);
+      DY = double(E) - BB;
+      if (E < CH - 1) Outer = DY + 1;
+    } else {
+      // The straight sides between the corners (or the middle row of an ellipse).
+      DY = 0;
+      if (Y == T + TopRows && TopRows > 0)
+        Outer = BB - double(TopRows - 1);
+      else if (Y == BandEnd - 1 && TopRows > 0)
+        Outer = double(CH - CH / 2) - BB;
+      else
+        Outer = 0;
+    }
+    const std::int64_t End = EndOf(DY);
+    if (!Outline || Outer < 0) {
       FillSpan(Y, Mirror(End), End, Edge); // one run across
+      continue;
+    }
+    const std::int64_t Start = std::min(End, EndOf(Outer) + 1);
+    if (Mirror(Start) >= Start) {
+      FillSpan(Y, Mirror(End), End, Edge);
       continue;
     }
     FillSpan(Y, Start, End, Edge);
@@ -94,9 +120,20 @@ void TQtCanvas::DrawShape(const TRect& R, const TShapeArgs& Args) {
   const bool Outline = ApplyPen();
   const bool Fill = Args.Shape != TShape::Arc && ApplyBrush();
   if (!Outline && !Fill) return;
-  if (Args.Shape == TShape::Ellipse && !Antialiasing() && (!Outline || ExactOutline())) {
-    DrawEllipseSpans(R, Outline, Fill);
-    return;
+  if (!Antialiasing() && (!Outline || ExactOutline())) {
+    const std::int64_t W = std::int64_t(R.Right) - R.Left, H = std::int64_t(R.Bottom) - R.Top;
+    if (Args.Shape == TShape::Ellipse) {
+      DrawRoundSpans(R, W, H, Outline, Fill);
+      return;
+    }
+    if (Args.Shape == TShape::RoundRect) {
+      if (Args.CornerWidth < 2 || Args.CornerHeight < 2)
+        DoRectangle(R); // no rounding
+      else
+        DrawRoundSpans(R, std::int64_t(Args.CornerWidth), std::int64_t(Args.CornerHeight), Outline,
+                       Fill);
+      return;
+    }
   }
   TDRect Box;
   double Corner = 0; // how much smaller the corner ellipse is than its pixel size

@@ -64,6 +64,16 @@ TEST_F(ChartFixture, ChartTakesThePanelFontAndSelectionColourWhenAttached) {
   EXPECT_EQ(Own.SelectionColor(), clFuchsia);
 }
 
+TEST(Chart, ChartOwnedByAControlTakesItsFontWithoutAttaching) {
+  TCustomControl Window;
+  Window.Font().SetName("Tahoma");
+  Window.Font().SetHeight(-20);
+  auto* Chart = new TProbeChart(&Window);
+  EXPECT_EQ(Chart->Font().Name(), "Tahoma");
+  EXPECT_EQ(Chart->Font().Height(), -20);
+  EXPECT_EQ(Chart->Parent(), nullptr);
+}
+
 TEST(Chart, DesignedChartStartsInPreviewWithSampleValues) {
   TComponent Form;
   Form.SetDesigning(true);
@@ -205,6 +215,11 @@ TEST_F(ChartFixture, GroupStyleSpreadsOverTheGroup) {
   EXPECT_TRUE(A.Options().Contains(coUseVerticalOffset));
   EXPECT_TRUE(B.Options().Contains(coUseVerticalOffset));
   EXPECT_FALSE(C.Options().Contains(coUseVerticalOffset));
+  // The offset counts only while the option is in.
+  B.SetOffsetVertical(2.5);
+  C.SetOffsetVertical(2.5);
+  EXPECT_EQ(B.GetVerticalOffset(), 2.5);
+  EXPECT_EQ(C.GetVerticalOffset(), 0.0);
 
   B.SetGroupStyle(gsNone);
   EXPECT_EQ(A.GroupStyle(), gsNone);

@@ -33,7 +33,9 @@ struct ShapeCase {
   std::vector<std::string> Expected;
 };
 
-void PrintTo(const ShapeCase& C, std::ostream* Os) { *Os << C.Name; }
+void PrintTo(const ShapeCase& C, std::ostream* Os) {
+  *Os << C.Name;
+}
 
 const std::string Pen = " pen clBlack/1/psSolid";
 const std::string Clear = " pen clBlack/1/psClear";

@@ -71,7 +71,7 @@ TEST(QtCanvasDifferential, RandomLinesSetOnePixelPerStepFromStartToBeforeEnd) {
   }
 }
 
-TEST(QtCanvasDifferential, RandomEllipsesFillTheirBoxSymmetrically) {
+TEST(QtCanvasDifferential, RandomEllipsesAndRoundRectsFillTheirBoxSymmetrically) {
   std::mt19937 Random(99);
   std::uniform_int_distribution<int> Coord(0, N);
   for (int I = 0; I < 150; ++I) {
@@ -83,10 +83,15 @@ TEST(QtCanvasDifferential, RandomEllipsesFillTheirBoxSymmetrically) {
       TImageCanvas S(N, N);
       if (!Outline) S.Canvas->Pen().SetStyle(psClear);
       S.Canvas->Brush().SetColor(clRed);
-      S.Canvas->Ellipse(L, T, R, B);
+      const int CW = I % 3 == 0 ? 0 : Coord(Random), CH = Coord(Random);
+      if (I % 2)
+        S.Canvas->Ellipse(L, T, R, B);
+      else
+        S.Canvas->RoundRect(L, T, R, B, CW, CH);
       const TPixelSet Set = PixelsNot(S.Done());
-      SCOPED_TRACE(::testing::Message() << "Ellipse(" << L << ", " << T << ", " << R << ", " << B
-                                        << ") outline " << Outline);
+      SCOPED_TRACE(::testing::Message()
+                   << (I % 2 ? "Ellipse(" : "RoundRect(") << L << ", " << T << ", " << R << ", "
+                   << B << ", corner " << CW << " x " << CH << ") outline " << Outline);
       EXPECT_TRUE(Minus(Set, Area(L, T, R, B)).empty()) << Picture(S.Image, Area(L, T, R, B));
       // The middle row and column span the whole box.
       const int MX = L + (R - L - 1) / 2, MY = T + (B - T - 1) / 2;
