@@ -208,7 +208,7 @@ QLineF TQtCanvas::ExactLine(double X0, double Y0, double X1, double Y1) const {
   const bool XMajor = std::abs(DX) >= std::abs(DY);
   const double Major = XMajor ? DX : DY, Minor = XMajor ? DY : DX;
   const double Along = Major >= 0 ? 0.5 - Nudge : 0.5 + Nudge;
-  const double Slope = Minor / Major; // minor per major step, either direction
+  const double Slope = Major != 0 ? Minor / Major : 0; // minor per major step
   const double Sample = Slope > 0 ? 0.5 : 0.0;
   const double Across = 0.5 - Slope * (Sample - Along);
   const double SX = XMajor ? Along : Across, SY = XMajor ? Across : Along;
