@@ -36,9 +36,11 @@ VX_ENUM_NAMES(TBrushStyle, "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "
               "bsBDiagonal", "bsCross", "bsDiagCross")
 
 enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+VX_ENUM_NAMES(TFontStyle, "fsBold", "fsItalic", "fsUnderline", "fsStrikeOut")
 using TFontStyles = TSet<TFontStyle>;
 
 enum TFontPitch : std::uint8_t { fpDefault, fpVariable, fpFixed };
+VX_ENUM_NAMES(TFontPitch, "fpDefault", "fpVariable", "fpFixed")
 
 using TFontCharset = std::uint8_t;
 constexpr TFontCharset DEFAULT_CHARSET = 1;

@@ -22,17 +22,20 @@ public:
   TPen& Pen() const { return *FPen; }
   TBrush& Brush() const { return *FBrush; }
   TPicture& Picture() const { return *FPicture; }
+  TFont& Font() const { return *FFont; }
 
 private:
   std::unique_ptr<TPen> FPen = std::make_unique<TPen>();
   std::unique_ptr<TBrush> FBrush = std::make_unique<TBrush>();
   std::unique_ptr<TPicture> FPicture = std::make_unique<TPicture>();
+  std::unique_ptr<TFont> FFont = std::make_unique<TFont>();
 };
 
 VX_PUBLISHED(TGraphicsHost, TComponent) {
   P.Object("Pen", &TGraphicsHost::Pen);
   P.Object("Brush", &TGraphicsHost::Brush);
   P.Object("Picture", &TGraphicsHost::Picture);
+  P.Object("Font", &TGraphicsHost::Font);
 }
 
 // A stand-in "png" codec: the signature, then width, height and the pixels, one byte each
@@ -91,6 +94,30 @@ TEST(GraphicsStream, PenBrushAndPictureRoundTrip) {
   ASSERT_EQ(B.Height(), 2);
   for (int I = 0; I < 6; ++I)
     EXPECT_EQ(GetRValue(B.Pixel(I % 3, I / 3)), 40 * I + 1) << I;
+}
+
+TEST(GraphicsStream, FontIsStoredByItsHeight) {
+  TGraphicsHost Host;
+  EXPECT_EQ(WriteComponent(Host).find("Font"), std::string::npos);
+  Host.Font().SetName("DejaVu Sans");
+  Host.Font().SetSize(12);
+  Host.Font().SetStyle({fsBold, fsItalic});
+  Host.Font().SetColor(clNavy);
+  Host.Font().SetPitch(fpFixed);
+  Host.Font().SetOrientation(900);
+  Host.Font().SetCharset(0);
+  const std::string Text = WriteComponent(Host);
+  EXPECT_EQ(Text.find("Size"), std::string::npos) << Text;
+  std::unique_ptr<TComponent> Read = ReadComponent(Text);
+  const TFont& F = dynamic_cast<TGraphicsHost&>(*Read).Font();
+  EXPECT_EQ(F.Name(), "DejaVu Sans");
+  EXPECT_EQ(F.Height(), -16);
+  EXPECT_EQ(F.Size(), 12);
+  EXPECT_EQ(F.Style(), (TFontStyles{fsBold, fsItalic}));
+  EXPECT_EQ(F.Color(), clNavy);
+  EXPECT_EQ(F.Pitch(), fpFixed);
+  EXPECT_EQ(F.Orientation(), 900);
+  EXPECT_EQ(F.Charset(), 0);
 }
 
 TEST(GraphicsStream, EmptyPictureIsNotWrittenAndBadDataIsRefused) {
