@@ -2,9 +2,11 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Property.h"
+#include "platform/core/Published.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -299,6 +301,90 @@ void TPicture::Assign(const TPersistent* Source) {
 
 void TPicture::Changed() {
   if (FOnChange) FOnChange(this);
+}
+
+// ---- stored form of a picture ----
+
+namespace {
+
+constexpr char Base64Digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+std::string ToBase64(const std::vector<std::uint8_t>& Data) {
+  std::string Out;
+  Out.reserve((Data.size() + 2) / 3 * 4);
+  for (std::size_t I = 0; I < Data.size(); I += 3) {
+    const std::size_t N = std::min<std::size_t>(3, Data.size() - I);
+    std::uint32_t V = std::uint32_t(Data[I]) << 16;
+    if (N > 1) V |= std::uint32_t(Data[I + 1]) << 8;
+    if (N > 2) V |= Data[I + 2];
+    for (std::size_t K = 0; K < 4; ++K)
+      Out += K <= N ? Base64Digits[(V >> (18 - 6 * K)) & 0x3F] : '=';
+  }
+  return Out;
+}
+
+std::vector<std::uint8_t> FromBase64(const std::string& Text) {
+  std::vector<std::uint8_t> Out;
+  std::uint32_t V = 0;
+  int Bits = 0;
+  std::size_t Padding = 0;
+  for (char C : Text) {
+    if (C == '=') {
+      ++Padding;
+      continue;
+    }
+    const char* P = std::strchr(Base64Digits, C);
+    if (!P || C == '\0' || Padding > 0)
+      throw EConvertError("the picture data is not valid base64 text");
+    V = (V << 6) | std::uint32_t(P - Base64Digits);
+    Bits += 6;
+    if (Bits >= 8) {
+      Bits -= 8;
+      Out.push_back(static_cast<std::uint8_t>((V >> Bits) & 0xFF));
+    }
+  }
+  if (Padding > 2 || (Text.size() % 4) != 0)
+    throw EConvertError("the picture data is not valid base64 text");
+  return Out;
+}
+
+// The codec of an image file's content, told by its signature.
+const TGraphicCodec* CodecOfData(const std::vector<std::uint8_t>& Data) {
+  static const std::uint8_t Png[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  if (Data.size() >= sizeof Png && std::equal(std::begin(Png), std::end(Png), Data.begin()))
+    return FindGraphicCodec("png");
+  if (Data.size() >= 2 && Data[0] == 'B' && Data[1] == 'M') return FindGraphicCodec("bmp");
+  return nullptr;
+}
+
+// A picture is stored as the base64 text of a PNG file (BMP when only that codec exists).
+std::string PictureData(const TPicture& P) {
+  if (!P.Graphic()) return "";
+  const TGraphicCodec* Codec = FindGraphicCodec("png");
+  if (!Codec || !Codec->Write) Codec = FindGraphicCodec("bmp");
+  if (!Codec || !Codec->Write)
+    throw Exception("no image format is registered to store the picture");
+  return ToBase64(Codec->Write(*P.Graphic()));
+}
+
+void SetPictureData(TPicture& P, const std::string& Text) {
+  if (Text.empty()) {
+    P.SetGraphic(nullptr);
+    return;
+  }
+  const std::vector<std::uint8_t> Data = FromBase64(Text);
+  const TGraphicCodec* Codec = CodecOfData(Data);
+  if (!Codec || !Codec->Read)
+    throw EConvertError("the picture data is not an image of a registered format");
+  std::unique_ptr<TGraphic> Graphic = Codec->Read(Data);
+  if (!Graphic) throw EConvertError("the picture data is not a valid image");
+  P.SetGraphic(std::move(Graphic));
+}
+
+} // namespace
+
+VX_PUBLISHED(TPicture, TPersistent) {
+  P.String("Data", &PictureData, &SetPictureData, "");
 }
 
 } // namespace vx

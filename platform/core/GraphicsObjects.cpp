@@ -119,4 +119,28 @@ void TFont::Assign(const TPersistent* Source) {
   TGraphicsObject::Assign(Source);
 }
 
+VX_PUBLISHED(TGraphicsObject, TPersistent) {}
+
+VX_PUBLISHED(TPen, TGraphicsObject) {
+  P.Color("Color", &TPen::Color, &TPen::SetColor, clBlack);
+  P.Enum("Style", &TPen::Style, &TPen::SetStyle, psSolid);
+  P.Int("Width", &TPen::Width, &TPen::SetWidth, 1);
+}
+
+// The font is stored by its height in pixels; Size follows from it and is not stored.
+VX_PUBLISHED(TFont, TGraphicsObject) {
+  P.Int("Charset", &TFont::Charset, &TFont::SetCharset, DEFAULT_CHARSET);
+  P.Color("Color", &TFont::Color, &TFont::SetColor, clWindowText);
+  P.Int("Height", &TFont::Height, &TFont::SetHeight, -11);
+  P.String("Name", &TFont::Name, &TFont::SetName, "MS Sans Serif");
+  P.Int("Orientation", &TFont::Orientation, &TFont::SetOrientation, 0);
+  P.Enum("Pitch", &TFont::Pitch, &TFont::SetPitch, fpDefault);
+  P.Set("Style", &TFont::Style, &TFont::SetStyle, TFontStyles{});
+}
+
+VX_PUBLISHED(TBrush, TGraphicsObject) {
+  P.Color("Color", &TBrush::Color, &TBrush::SetColor, clWhite);
+  P.Enum("Style", &TBrush::Style, &TBrush::SetStyle, bsSolid);
+}
+
 } // namespace vx

@@ -3,6 +3,7 @@
 
 #include "platform/core/Color.h"
 #include "platform/core/Object.h"
+#include "platform/core/Published.h"
 #include "platform/core/Set.h"
 
 #include <string>
@@ -18,6 +19,8 @@ enum TPenStyle : std::uint8_t {
   psClear,
   psInsideFrame
 };
+VX_ENUM_NAMES(TPenStyle, "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
+              "psInsideFrame")
 
 enum TBrushStyle : std::uint8_t {
   bsSolid,
@@ -29,11 +32,15 @@ enum TBrushStyle : std::uint8_t {
   bsCross,
   bsDiagCross
 };
+VX_ENUM_NAMES(TBrushStyle, "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
+              "bsBDiagonal", "bsCross", "bsDiagCross")
 
 enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+VX_ENUM_NAMES(TFontStyle, "fsBold", "fsItalic", "fsUnderline", "fsStrikeOut")
 using TFontStyles = TSet<TFontStyle>;
 
 enum TFontPitch : std::uint8_t { fpDefault, fpVariable, fpFixed };
+VX_ENUM_NAMES(TFontPitch, "fpDefault", "fpVariable", "fpFixed")
 
 using TFontCharset = std::uint8_t;
 constexpr TFontCharset DEFAULT_CHARSET = 1;
