@@ -116,6 +116,9 @@ private:
   void FlattenShape(const detail::TDRect& Box, const TShapeArgs& Args, std::vector<QPointF>& Out);
   void DrawImagePart(const detail::TRect64& Target, const QImage& Image, const QRectF& Source,
                      QPainter::CompositionMode Mode);
+  // Draws a transparent bitmap stretched onto Target by sampling only the visible pixels;
+  // false when that fast path does not apply (smooth scaling, vector device, huge area).
+  bool DrawKeyedPart(const detail::TRect64& Target, const TBitmap& B);
   const QFont& CurrentFont() const;
   bool RasterDevice() const;
 

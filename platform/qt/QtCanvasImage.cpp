@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace vx::qt {
 
@@ -60,10 +61,52 @@ void TQtCanvas::DrawImagePart(const TRect64& Target, const QImage& Image, const 
   FPainter.setCompositionMode(Old);
 }
 
+bool TQtCanvas::DrawKeyedPart(const TRect64& Target, const TBitmap& B) {
+  // Without smooth scaling every drawn pixel is one source pixel, so leaving out the
+  // transparent colour after sampling gives the same picture as keying the whole bitmap
+  // first, at a cost proportional to the pixels drawn instead of the bitmap's size (a
+  // large transparent map over a small plot is painted on every repaint).
+  constexpr std::int64_t MaxPixels = std::int64_t{1} << 24;
+  if (Antialiasing() || !RasterDevice() || !B.Transparent()) return false;
+  const TRect64 Visible = detail::Intersect(Target, TRect64::From(ClipRect()));
+  if (Visible.Empty()) return true;
+  if (Visible.Width() * Visible.Height() > MaxPixels) return false;
+  const int W = int(Visible.Width());
+  const int H = int(Visible.Height());
+  const double SX = double(B.Width()) / double(Target.Width());
+  const double SY = double(B.Height()) / double(Target.Height());
+  const auto SourceIndex = [](double Pos, int Size) {
+    return std::clamp(static_cast<int>(std::floor(Pos)), 0, Size - 1);
+  };
+  std::vector<int> Columns(static_cast<std::size_t>(W));
+  for (int X = 0; X < W; ++X)
+    Columns[std::size_t(X)] =
+        SourceIndex((double(Visible.Left - Target.Left) + X + 0.5) * SX, B.Width());
+  const TColor Key = ColorToRGB(B.TransparentColor());
+  const std::uint32_t KeyRGB = (std::uint32_t(GetRValue(Key)) << 16) |
+                               (std::uint32_t(GetGValue(Key)) << 8) | std::uint32_t(GetBValue(Key));
+  QImage Part(W, H, QImage::Format_ARGB32);
+  for (int Y = 0; Y < H; ++Y) {
+    const std::uint32_t* Source =
+        B.ScanLine(SourceIndex((double(Visible.Top - Target.Top) + Y + 0.5) * SY, B.Height()));
+    auto* Row = reinterpret_cast<std::uint32_t*>(Part.scanLine(Y));
+    for (int X = 0; X < W; ++X) {
+      const std::uint32_t P = Source[Columns[std::size_t(X)]];
+      Row[X] = (P & 0x00FFFFFFu) == KeyRGB ? 0 : P;
+    }
+  }
+  const QPainter::CompositionMode Old = FPainter.compositionMode();
+  FPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  FPainter.drawImage(QPoint(int(Visible.Left), int(Visible.Top)), Part);
+  FPainter.setCompositionMode(Old);
+  return true;
+}
+
 void TQtCanvas::DoDraw(int X, int Y, const TGraphic& Graphic) {
   const auto* B = dynamic_cast<const TBitmap*>(&Graphic);
   if (!FPainter.isActive() || !B || B->Empty()) return;
   const TRect64 Target{X, Y, std::int64_t{X} + B->Width(), std::int64_t{Y} + B->Height()};
+  if (DrawKeyedPart(Target, *B)) return;
   DrawImagePart(Target, DrawableImage(*B, B == FBitmap), QRectF(0, 0, B->Width(), B->Height()),
                 QPainter::CompositionMode_SourceOver);
 }
@@ -71,6 +114,7 @@ void TQtCanvas::DoDraw(int X, int Y, const TGraphic& Graphic) {
 void TQtCanvas::DoStretchDraw(const TRect& R, const TGraphic& Graphic) {
   const auto* B = dynamic_cast<const TBitmap*>(&Graphic);
   if (!FPainter.isActive() || !B || B->Empty() || IsRectEmpty(R)) return;
+  if (DrawKeyedPart(TRect64::From(R), *B)) return;
   DrawImagePart(TRect64::From(R), DrawableImage(*B, B == FBitmap),
                 QRectF(0, 0, B->Width(), B->Height()), QPainter::CompositionMode_SourceOver);
 }

@@ -68,6 +68,31 @@ TEST(QtBitmapCanvas, CopyRectFromItselfAndTransparentDraw) {
   EXPECT_EQ(I.pixel(2, 0), ToRgb(clNavy));
 }
 
+// A transparent bitmap samples only the pixels it covers; the result must be the picture
+// Qt draws for the same bitmap with its transparent colour already painted white.
+TEST(QtBitmapCanvas, TransparentStretchMatchesKeyingTheWholeBitmapFirst) {
+  TBitmap Sprite(37, 23);
+  for (int Y = 0; Y < 23; ++Y)
+    for (int X = 0; X < 37; ++X)
+      Sprite.SetPixel(X, Y, (X * 7 + Y * 3) % 5 == 0 ? clFuchsia : RGB(X * 6, Y * 11, 90));
+  TBitmap Keyed(37, 23);
+  for (int Y = 0; Y < 23; ++Y)
+    for (int X = 0; X < 37; ++X)
+      Keyed.SetPixel(X, Y, Sprite.Pixel(X, Y) == clFuchsia ? clWhite : Sprite.Pixel(X, Y));
+  Sprite.SetTransparent(true);
+  Sprite.SetTransparentColor(clFuchsia);
+  const TRect Targets[] = {Rect(5, 7, 105, 68), Rect(3, 2, 23, 15), Rect(-40, -9, 80, 50),
+                           Rect(60, 30, 160, 130)};
+  for (const TRect& R : Targets) {
+    TImageCanvas Fast(120, 80);
+    Fast.Canvas->StretchDraw(R, &Sprite);
+    TImageCanvas Reference(120, 80);
+    Reference.Canvas->StretchDraw(R, &Keyed);
+    EXPECT_EQ(Fast.Done(), Reference.Done()) << R.Left << "," << R.Top << "," << R.Right << ","
+                                            << R.Bottom;
+  }
+}
+
 TEST(QtConversion, QImageAndBitmapRoundTrip) {
   QImage Image(3, 2, QImage::Format_RGB888);
   Image.fill(QColor(10, 20, 30));
