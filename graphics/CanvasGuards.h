@@ -19,4 +19,18 @@ private:
   TColor FColor;
 };
 
+/// Remembers the brush style and restores it when it leaves scope, also when an exception
+/// passes.
+class TBrushStyleKeeper {
+public:
+  explicit TBrushStyleKeeper(TCanvas& Canvas) : FCanvas(Canvas), FStyle(Canvas.Brush().Style()) {}
+  ~TBrushStyleKeeper() { FCanvas.Brush().SetStyle(FStyle); }
+  TBrushStyleKeeper(const TBrushStyleKeeper&) = delete;
+  TBrushStyleKeeper& operator=(const TBrushStyleKeeper&) = delete;
+
+private:
+  TCanvas& FCanvas;
+  TBrushStyle FStyle;
+};
+
 } // namespace vx

@@ -1,5 +1,7 @@
 #include "graphics/Text.h"
 
+#include "graphics/CanvasGuards.h"
+
 #include "platform/core/MathUtils.h"
 #include "platform/core/TextCompare.h"
 
@@ -29,19 +31,6 @@ bool IsLineBreakChar(char C) {
 bool IsQuoteChar(char C) {
   return C == '"' || C == '\'';
 }
-
-// Restores the brush style it found, also when an exception passes.
-class TBrushStyleKeeper {
-public:
-  explicit TBrushStyleKeeper(TCanvas& Canvas) : FCanvas(Canvas), FStyle(Canvas.Brush().Style()) {}
-  ~TBrushStyleKeeper() { FCanvas.Brush().SetStyle(FStyle); }
-  TBrushStyleKeeper(const TBrushStyleKeeper&) = delete;
-  TBrushStyleKeeper& operator=(const TBrushStyleKeeper&) = delete;
-
-private:
-  TCanvas& FCanvas;
-  TBrushStyle FStyle;
-};
 
 // Length of the wrap token that starts at the 1-based position P of Text (P < length).
 // The scan stops at a break character or a line break; a quoted section is taken whole;
